@@ -1,0 +1,5 @@
+# The shipping build: 32-bit x86 Windows binaries (posix threads, which
+# GoogleTest needs).
+set(CMAKE_SYSTEM_PROCESSOR i686)
+set(MINGW_TRIPLE i686-w64-mingw32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64-common.cmake)

@@ -1,0 +1,24 @@
+#!/bin/bash
+# make-test-movies.sh OUTDIR: writes small AVI movies made by GStreamer's own
+# encoders, so the movie code is tested against files no one here wrote.
+#   rgb24.avi      64x48, 30 frames at 30/s, uncompressed 24-bit
+#   i420.avi       the same picture as raw I420
+#   mjpeg.avi      the same picture as Motion JPEG
+#   rgb24_snd.avi  rgb24 with a 440 Hz tone (22050 Hz mono 16-bit)
+#   snd.avi        the tone alone
+set -eu
+out=$1
+mkdir -p "$out"
+command -v gst-launch-1.0 >/dev/null || { echo "gst-launch-1.0 is missing: run tools/install-deps.sh" >&2; exit 1; }
+
+V="videotestsrc num-buffers=30 pattern=smpte ! video/x-raw,width=64,height=48,framerate=30/1"
+A="audiotestsrc num-buffers=22 samplesperbuffer=1024 freq=440 ! audio/x-raw,format=S16LE,rate=22050,channels=1"
+gst-launch-1.0 -q $V,format=BGR ! avimux ! filesink location="$out/rgb24.avi"
+gst-launch-1.0 -q $V,format=I420 ! avimux ! filesink location="$out/i420.avi"
+gst-launch-1.0 -q $V,format=I420 ! jpegenc ! avimux ! filesink location="$out/mjpeg.avi"
+gst-launch-1.0 -q avimux name=m ! filesink location="$out/rgb24_snd.avi" \
+  $V,format=BGR ! queue ! m. $A ! queue ! m.
+gst-launch-1.0 -q $A ! avimux ! filesink location="$out/snd.avi"
+for f in rgb24 i420 mjpeg rgb24_snd snd; do
+  [ -s "$out/$f.avi" ] || { echo "make-test-movies: $f.avi was not written" >&2; exit 1; }
+done

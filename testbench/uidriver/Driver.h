@@ -1,0 +1,81 @@
+#pragma once
+// The UI driver acts on another program as a user would. It reads one command
+// per line and prints a line-oriented transcript that tests assert on.
+// Commands are grouped by what they act on (process, windows, input); each
+// group registers its commands in the table, so new groups only add a file.
+#include <windows.h>
+
+#include <map>
+#include <stdexcept>
+#include <string>
+
+namespace uidriver {
+
+// Owns a kernel handle; closes it on destruction.
+class UniqueHandle {
+ public:
+  UniqueHandle() = default;
+  explicit UniqueHandle(HANDLE h) : handle_(h) {}
+  ~UniqueHandle() { Reset(); }
+  UniqueHandle(const UniqueHandle&) = delete;
+  UniqueHandle& operator=(const UniqueHandle&) = delete;
+  void Reset(HANDLE h = nullptr) {
+    if (handle_ != nullptr) CloseHandle(handle_);
+    handle_ = h;
+  }
+  HANDLE Get() const { return handle_; }
+
+ private:
+  HANDLE handle_ = nullptr;
+};
+
+// A command that cannot be carried out; the driver reports it and stops.
+struct CommandError : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+struct Driver {
+  // What `start` runs.
+  std::wstring exe;
+  std::wstring directory;  // empty: the driver's own
+  std::wstring tail;       // command-line text after the quoted program name
+
+  // The started program (owned handles) and its id.
+  UniqueHandle process;
+  UniqueHandle thread;
+  DWORD processId = 0;
+
+  // The window later commands act on, set by the wait-* commands.
+  HWND window = nullptr;
+
+  DWORD timeoutMs = 15000;
+
+  // Prints one transcript line and flushes it.
+  void Say(const std::string& line) const;
+  // True while the started program runs.
+  bool Running() const;
+};
+
+using Command = void (*)(Driver&, const std::string& args);
+using CommandTable = std::map<std::string, Command>;
+
+void RegisterProcessCommands(CommandTable& table);
+void RegisterWindowCommands(CommandTable& table);
+void RegisterInputCommands(CommandTable& table);
+
+// Text helpers shared by the command groups.
+std::wstring Widen(const std::string& utf8);
+std::string Narrow(const std::wstring& wide);
+// Writes newlines, carriage returns and tabs as \n, \r and \t.
+std::string Escape(const std::string& text);
+// Parses a whole non-negative number or throws CommandError.
+unsigned long ParseNumber(const std::string& text, const char* what);
+// The window's text and class name, as UTF-8.
+std::string WindowText(HWND window);
+std::string ClassName(HWND window);
+// The current window, or throws when no wait-* command has found one.
+HWND CurrentWindow(const Driver& driver);
+// A child control of the current window by its id.
+HWND Control(const Driver& driver, const std::string& idText);
+
+}  // namespace uidriver

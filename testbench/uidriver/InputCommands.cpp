@@ -1,0 +1,100 @@
+// Commands that act on the current window as the user's mouse and keyboard.
+//   press NAME|ID   clicks a button: OK, Cancel, Yes, No or a control id;
+//                   prints "pressed ID"
+//   key NAME        brings the window to the front and types a key: Enter,
+//                   Escape, Tab, Space, Up, Down, Left, Right; prints "key NAME"
+//   hover ID        moves the mouse onto the centre of a control; prints
+//                   "hover ID at X,Y"
+//   pick ID INDEX   selects entry INDEX of a combo box and notifies its parent
+//                   as a user's choice would; prints "picked ID INDEX"
+#include <map>
+#include <string>
+
+#include "Driver.h"
+
+namespace uidriver {
+namespace {
+
+int ButtonId(const std::string& name) {
+  static const std::map<std::string, int> kNamed = {
+      {"OK", IDOK}, {"Cancel", IDCANCEL}, {"Yes", IDYES}, {"No", IDNO}};
+  const auto named = kNamed.find(name);
+  if (named != kNamed.end()) return named->second;
+  return static_cast<int>(ParseNumber(name, "a button"));
+}
+
+void Press(Driver& d, const std::string& args) {
+  const HWND window = CurrentWindow(d);
+  const int id = ButtonId(args);
+  const HWND button = GetDlgItem(window, id);
+  if (button == nullptr) throw CommandError("no button with id " + std::to_string(id));
+  // Posting the click the button would send is the reliable way across processes.
+  PostMessageW(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+  d.Say("pressed " + std::to_string(id));
+}
+
+void Key(Driver& d, const std::string& args) {
+  static const std::map<std::string, WORD> kKeys = {
+      {"Enter", VK_RETURN}, {"Escape", VK_ESCAPE}, {"Tab", VK_TAB}, {"Space", VK_SPACE},
+      {"Up", VK_UP},        {"Down", VK_DOWN},     {"Left", VK_LEFT}, {"Right", VK_RIGHT}};
+  const auto key = kKeys.find(args);
+  if (key == kKeys.end()) throw CommandError("unknown key '" + args + "'");
+  SetForegroundWindow(CurrentWindow(d));
+  Sleep(100);
+  INPUT input[2] = {};
+  input[0].type = input[1].type = INPUT_KEYBOARD;
+  input[0].ki.wVk = input[1].ki.wVk = key->second;
+  input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  if (SendInput(2, input, sizeof(INPUT)) != 2) throw CommandError("SendInput failed");
+  d.Say("key " + args);
+}
+
+void MoveMouse(int x, int y) {
+  INPUT input = {};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = MulDiv(x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+  input.mi.dy = MulDiv(y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &input, sizeof input);
+}
+
+void Hover(Driver& d, const std::string& args) {
+  RECT r = {};
+  GetWindowRect(Control(d, args), &r);
+  const int x = (r.left + r.right) / 2;
+  const int y = (r.top + r.bottom) / 2;
+  // Inside Wine's virtual desktop an injected move can bounce back to the old
+  // position; a second move a moment later makes it stick.
+  MoveMouse(x, y);
+  Sleep(250);
+  MoveMouse(x, y);
+  Sleep(100);
+  d.Say("hover " + args + " at " + std::to_string(x) + "," + std::to_string(y));
+}
+
+void Pick(Driver& d, const std::string& args) {
+  const std::size_t space = args.find(' ');
+  if (space == std::string::npos) throw CommandError("usage: pick ID INDEX");
+  const std::string id = args.substr(0, space);
+  const WPARAM index = ParseNumber(args.substr(space + 1), "an entry index");
+  const HWND combo = Control(d, id);
+  if (SendMessageW(combo, CB_SETCURSEL, index, 0) == CB_ERR) {
+    throw CommandError("the combo box has no entry " + args.substr(space + 1));
+  }
+  // CB_SETCURSEL alone does not notify the parent; a user's choice would.
+  SendMessageW(CurrentWindow(d), WM_COMMAND,
+               MAKEWPARAM(static_cast<WORD>(ParseNumber(id, "a control id")), CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(combo));
+  d.Say("picked " + id + " " + std::to_string(index));
+}
+
+}  // namespace
+
+void RegisterInputCommands(CommandTable& table) {
+  table["press"] = Press;
+  table["key"] = Key;
+  table["hover"] = Hover;
+  table["pick"] = Pick;
+}
+
+}  // namespace uidriver

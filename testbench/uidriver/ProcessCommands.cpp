@@ -1,0 +1,103 @@
+// Commands that start the program under test and report how it ended.
+//   exe PATH          the program `start` runs
+//   cwd PATH          its working directory
+//   cmdline TEXT      everything after the program name, verbatim (may be blank)
+//   start             starts it; prints "started"
+//   wait-exit         waits for it to end; prints "exit CODE"
+//   expect-no-window MS  checks it shows no window for MS milliseconds (or until
+//                     it ends); prints "no-window"
+//   timeout MS        how long the wait-* commands wait (default 15000)
+//   sleep MS          pauses
+#include <string>
+#include <vector>
+
+#include "Driver.h"
+
+namespace uidriver {
+namespace {
+
+void Exe(Driver& d, const std::string& args) { d.exe = Widen(args); }
+void Cwd(Driver& d, const std::string& args) { d.directory = Widen(args); }
+void CmdLine(Driver& d, const std::string& args) { d.tail = Widen(args); }
+
+void Start(Driver& d, const std::string&) {
+  if (d.exe.empty()) throw CommandError("no program named (use exe first)");
+  std::wstring line = L"\"" + d.exe + L"\"";
+  if (!d.tail.empty()) line += L" " + d.tail;
+  std::vector<wchar_t> mutableLine(line.begin(), line.end());
+  mutableLine.push_back(L'\0');
+
+  STARTUPINFOW startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info = {};
+  if (!CreateProcessW(d.exe.c_str(), mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      d.directory.empty() ? nullptr : d.directory.c_str(), &startup, &info)) {
+    throw CommandError("CreateProcess failed with error " + std::to_string(GetLastError()));
+  }
+  d.process.Reset(info.hProcess);
+  d.thread.Reset(info.hThread);
+  d.processId = info.dwProcessId;
+  d.window = nullptr;
+  d.Say("started");
+}
+
+void WaitExit(Driver& d, const std::string&) {
+  if (d.process.Get() == nullptr) throw CommandError("nothing was started");
+  if (WaitForSingleObject(d.process.Get(), d.timeoutMs) != WAIT_OBJECT_0) {
+    throw CommandError("still running after " + std::to_string(d.timeoutMs) + " ms");
+  }
+  DWORD code = 0;
+  GetExitCodeProcess(d.process.Get(), &code);
+  d.Say("exit " + std::to_string(code));
+}
+
+struct VisibleSearch {
+  DWORD processId;
+  HWND found;
+};
+
+BOOL CALLBACK FindVisible(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<VisibleSearch*>(param);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner == search->processId && IsWindowVisible(window)) {
+    search->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+void ExpectNoWindow(Driver& d, const std::string& args) {
+  if (d.process.Get() == nullptr) throw CommandError("nothing was started");
+  const DWORD limit = ParseNumber(args, "milliseconds");
+  const DWORD begin = GetTickCount();
+  for (;;) {
+    VisibleSearch search = {d.processId, nullptr};
+    EnumWindows(FindVisible, reinterpret_cast<LPARAM>(&search));
+    if (search.found != nullptr) {
+      throw CommandError("a window appeared: class=" + ClassName(search.found) +
+                         " caption=" + WindowText(search.found));
+    }
+    if (!d.Running() || GetTickCount() - begin >= limit) break;
+    Sleep(20);
+  }
+  d.Say("no-window");
+}
+
+void Timeout(Driver& d, const std::string& args) { d.timeoutMs = ParseNumber(args, "milliseconds"); }
+void Pause(Driver&, const std::string& args) { Sleep(ParseNumber(args, "milliseconds")); }
+
+}  // namespace
+
+void RegisterProcessCommands(CommandTable& table) {
+  table["exe"] = Exe;
+  table["cwd"] = Cwd;
+  table["cmdline"] = CmdLine;
+  table["start"] = Start;
+  table["wait-exit"] = WaitExit;
+  table["expect-no-window"] = ExpectNoWindow;
+  table["timeout"] = Timeout;
+  table["sleep"] = Pause;
+}
+
+}  // namespace uidriver

@@ -1,0 +1,106 @@
+// Commands that find the program's windows and read them.
+//   wait-window CAPTION  waits for a visible top-level window of the program
+//                        with that caption; it becomes the current window;
+//                        prints "window class=CLASS caption=CAPTION"
+//   wait-dialog [CAPTION] the same for a dialog box (class #32770), any
+//                        caption when none is given
+//   msgbox               reads the current window as a message box; prints
+//                        "msgbox caption=CAPTION text=TEXT buttons=A|B"
+//   text ID              prints "text ID=TEXT" of a control
+//   client-size          prints "client-size WIDTHxHEIGHT" of the current window
+#include <string>
+#include <vector>
+
+#include "Driver.h"
+
+namespace uidriver {
+namespace {
+
+struct WindowSearch {
+  DWORD processId;
+  const std::string* caption;    // null: any caption
+  const std::string* className;  // null: any class
+  HWND found;
+};
+
+BOOL CALLBACK FindTopLevel(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<WindowSearch*>(param);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner != search->processId || !IsWindowVisible(window)) return TRUE;
+  if (search->className != nullptr && ClassName(window) != *search->className) return TRUE;
+  if (search->caption != nullptr && WindowText(window) != *search->caption) return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+HWND WaitFor(Driver& d, const std::string* caption, const std::string* className) {
+  if (d.process.Get() == nullptr) throw CommandError("nothing was started");
+  const DWORD begin = GetTickCount();
+  for (;;) {
+    WindowSearch search = {d.processId, caption, className, nullptr};
+    EnumWindows(FindTopLevel, reinterpret_cast<LPARAM>(&search));
+    if (search.found != nullptr) return search.found;
+    if (!d.Running()) {
+      DWORD code = 0;
+      GetExitCodeProcess(d.process.Get(), &code);
+      throw CommandError("the program ended (exit " + std::to_string(code) + ") without showing it");
+    }
+    if (GetTickCount() - begin >= d.timeoutMs) throw CommandError("not found in time");
+    Sleep(20);
+  }
+}
+
+void Found(Driver& d, HWND window) {
+  d.window = window;
+  d.Say("window class=" + ClassName(window) + " caption=" + WindowText(window));
+}
+
+void WaitWindow(Driver& d, const std::string& caption) { Found(d, WaitFor(d, &caption, nullptr)); }
+
+void WaitDialog(Driver& d, const std::string& caption) {
+  static const std::string kDialogClass = "#32770";
+  Found(d, WaitFor(d, caption.empty() ? nullptr : &caption, &kDialogClass));
+}
+
+BOOL CALLBACK CollectButtons(HWND child, LPARAM param) {
+  if (ClassName(child) == "Button" && IsWindowVisible(child)) {
+    reinterpret_cast<std::vector<std::string>*>(param)->push_back(WindowText(child));
+  }
+  return TRUE;
+}
+
+void MsgBox(Driver& d, const std::string&) {
+  const HWND box = CurrentWindow(d);
+  // A message box shows its text in the static control with id 0xFFFF.
+  const HWND textControl = GetDlgItem(box, 0xFFFF);
+  if (textControl == nullptr) throw CommandError("the current window is not a message box");
+  std::vector<std::string> buttons;
+  EnumChildWindows(box, CollectButtons, reinterpret_cast<LPARAM>(&buttons));
+  std::string names;
+  for (const std::string& b : buttons) names += (names.empty() ? "" : "|") + b;
+  d.Say("msgbox caption=" + WindowText(box) + " text=" + Escape(WindowText(textControl)) +
+        " buttons=" + names);
+}
+
+void Text(Driver& d, const std::string& id) {
+  d.Say("text " + id + "=" + Escape(WindowText(Control(d, id))));
+}
+
+void ClientSize(Driver& d, const std::string&) {
+  RECT r = {};
+  GetClientRect(CurrentWindow(d), &r);
+  d.Say("client-size " + std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top));
+}
+
+}  // namespace
+
+void RegisterWindowCommands(CommandTable& table) {
+  table["wait-window"] = WaitWindow;
+  table["wait-dialog"] = WaitDialog;
+  table["msgbox"] = MsgBox;
+  table["text"] = Text;
+  table["client-size"] = ClientSize;
+}
+
+}  // namespace uidriver
