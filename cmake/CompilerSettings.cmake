@@ -29,3 +29,8 @@ function(thornvale_warnings)
     target_compile_options(${t} PRIVATE ${THORNVALE_WARNINGS})
   endforeach()
 endfunction()
+
+if(WIN32 AND CMAKE_BUILD_TYPE STREQUAL "Release")
+  # Shipped binaries carry no symbols.
+  add_link_options(-s)
+endif()

@@ -10,6 +10,25 @@ if(NOT EXISTS /usr/src/googletest/CMakeLists.txt)
 endif()
 add_subdirectory(/usr/src/googletest "${CMAKE_BINARY_DIR}/googletest" EXCLUDE_FROM_ALL)
 
+# Windows programs of this tree can be tested only where Wine can run them: a
+# kernel without 32-bit user mode cannot run 32-bit Wine at all. Then the
+# tree still builds everything, and its tests are the image checks alone.
+set(THORNVALE_WINDOWS_TESTS ON)
+if(CMAKE_CROSSCOMPILING)
+  if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    set(_arch win32)
+  else()
+    set(_arch win64)
+  endif()
+  execute_process(COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} --can-run ${_arch}
+                  RESULT_VARIABLE _can_run OUTPUT_QUIET ERROR_QUIET)
+  if(NOT _can_run EQUAL 0)
+    set(THORNVALE_WINDOWS_TESTS OFF)
+    message(WARNING "This machine cannot run ${_arch} programs under Wine: the tests of this "
+                    "tree are limited to the image checks.")
+  endif()
+endif()
+
 # thornvale_unit_test(NAME SOURCES src... [LIBS lib...] [LABELS label...]
 #                     [ENVIRONMENT VAR=value...] [RESOURCE_LOCK lock...])
 # One GoogleTest executable; every test case in it becomes a ctest test. In the
@@ -19,6 +38,9 @@ function(thornvale_unit_test name)
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} testbench_gtest_main)
   thornvale_warnings(${name})
+  if(NOT THORNVALE_WINDOWS_TESTS)
+    return()
+  endif()
   set(props LABELS "${T_LABELS}")
   if(T_ENVIRONMENT)
     list(APPEND props ENVIRONMENT "${T_ENVIRONMENT}")

@@ -1,0 +1,33 @@
+# The two commands: `make test` and `make demo` (see README.md).
+.PHONY: test demo deps build-host build-host-asan build-win32 build-win64 clean
+
+deps:
+	@tools/install-deps.sh
+
+build-host: deps
+	cmake --preset host >/dev/null
+	cmake --build --preset host
+
+build-host-asan: deps
+	cmake --preset host-asan >/dev/null
+	cmake --build --preset host-asan
+
+build-win32: deps
+	cmake --preset win32 >/dev/null
+	cmake --build --preset win32
+
+build-win64: deps
+	cmake --preset win64 >/dev/null
+	cmake --build --preset win64
+
+test: build-host build-host-asan build-win32 build-win64
+	ctest --preset host
+	ctest --preset host-asan
+	tools/wine-run --session ctest --preset win64
+	tools/wine-run --session ctest --preset win32
+
+demo: build-win32 build-win64
+	tools/demo.sh
+
+clean:
+	rm -rf build
