@@ -75,7 +75,7 @@ function(thornvale_fuzz_target name)
   set(scratch "${CMAKE_CURRENT_BINARY_DIR}/${name}-corpus")
   add_test(NAME ${name}.short_run
     COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=1
-            $<TARGET_FILE:${name}> -runs=30000 -max_total_time=20 -timeout=5 -rss_limit_mb=1024
+            $<TARGET_FILE:${name}> -runs=200000 -max_total_time=30 -timeout=5 -rss_limit_mb=1024
             ${scratch} ${F_CORPUS})
   set_tests_properties(${name}.short_run PROPERTIES LABELS fuzz)
   file(MAKE_DIRECTORY ${scratch})

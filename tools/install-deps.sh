@@ -3,22 +3,36 @@
 # is all there already (a dpkg query, well under a second).
 set -eu
 
-# name[:arch] per line; i386 entries need the i386 architecture enabled.
+# Debian package names, ":i386" for the 32-bit ones (the i386 architecture is
+# enabled first). Wine comes in both widths: the 32-bit one runs the shipped
+# binaries where the kernel can execute 32-bit code, the 64-bit one runs the
+# 64-bit test build everywhere. Mesa's OpenGL serves Direct3D, GStreamer's
+# plugins serve DirectShow, and the native GStreamer tools make test movies.
 PACKAGES=(
   make cmake ninja-build g++ clang libclang-rt-14-dev googletest libbenchmark-dev
   g++-mingw-w64-i686-posix mingw-w64-i686-dev binutils-mingw-w64-i686
-  wine wine32:i386
-  xvfb xauth imagemagick sox python3
+  g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev binutils-mingw-w64-x86-64
+  wine wine32:i386 wine64
+  xvfb xauth imagemagick sox python3 file util-linux
+  libgl1 libglx-mesa0 libgl1-mesa-dri
   gstreamer1.0-tools gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   gstreamer1.0-plugins-base:i386 gstreamer1.0-plugins-good:i386
   libgl1:i386 libglx-mesa0:i386 libgl1-mesa-dri:i386
 )
 
+native=$(dpkg --print-architecture)
+# installed NAME[:ARCH]: that package is installed for ARCH (default: the
+# machine's own architecture, or an architecture-independent one).
+installed() {
+  local name=${1%%:*} arch=${1#*:}
+  [ "$arch" = "$1" ] && arch="($native|all)"
+  dpkg-query -W -f='${Architecture} ${db:Status-Status}\n' "$name" 2>/dev/null |
+    grep -qxE "$arch installed"
+}
+
 missing=()
 for p in "${PACKAGES[@]}"; do
-  if ! dpkg-query -W -f='${db:Status-Status}' "$p" 2>/dev/null | grep -qx installed; then
-    missing+=("$p")
-  fi
+  installed "$p" || missing+=("$p")
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
