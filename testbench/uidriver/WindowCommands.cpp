@@ -6,6 +6,7 @@
 //                        caption when none is given
 //   msgbox               reads the current window as a message box; prints
 //                        "msgbox caption=CAPTION text=TEXT buttons=A|B"
+//                        (button labels as shown, without mnemonic marks)
 //   text ID              prints "text ID=TEXT" of a control
 //   client-size          prints "client-size WIDTHxHEIGHT" of the current window
 #include <string>
@@ -63,9 +64,19 @@ void WaitDialog(Driver& d, const std::string& caption) {
   Found(d, WaitFor(d, caption.empty() ? nullptr : &caption, &kDialogClass));
 }
 
+// A button's label as the user reads it: "&Yes" shows as "Yes", "&&" as "&".
+std::string WithoutMnemonic(const std::string& label) {
+  std::string shown;
+  for (std::size_t i = 0; i < label.size(); ++i) {
+    if (label[i] == '&' && i + 1 < label.size()) ++i;
+    shown += label[i];
+  }
+  return shown;
+}
+
 BOOL CALLBACK CollectButtons(HWND child, LPARAM param) {
   if (ClassName(child) == "Button" && IsWindowVisible(child)) {
-    reinterpret_cast<std::vector<std::string>*>(param)->push_back(WindowText(child));
+    reinterpret_cast<std::vector<std::string>*>(param)->push_back(WithoutMnemonic(WindowText(child)));
   }
   return TRUE;
 }
