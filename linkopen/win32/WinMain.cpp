@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "LinkOpen.h"
+#include "win32/ComApartment.h"
 
 #ifndef LINKOPEN_DEFAULT_ADDRESS
 #error "LINKOPEN_DEFAULT_ADDRESS is set by the build"
@@ -15,22 +16,6 @@ static_assert(sizeof(LINKOPEN_DEFAULT_ADDRESS) <= linkopen::kTargetCapacity,
               "the default address must fit the target buffer");
 
 namespace {
-
-// COM for the thread, as shell handlers may need it; released on scope exit.
-class ComApartment {
- public:
-  ComApartment()
-      : initialised_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED |
-                                                           COINIT_DISABLE_OLE1DDE))) {}
-  ~ComApartment() {
-    if (initialised_) CoUninitialize();
-  }
-  ComApartment(const ComApartment&) = delete;
-  ComApartment& operator=(const ComApartment&) = delete;
-
- private:
-  bool initialised_;
-};
 
 class WindowsShell final : public linkopen::Shell {
  public:
@@ -47,7 +32,8 @@ class WindowsShell final : public linkopen::Shell {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  ComApartment com;
+  // Shell handlers may need COM on the calling thread.
+  common::ComApartment com(COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
   WindowsShell shell;
   return linkopen::Run(GetCommandLineA(), LINKOPEN_DEFAULT_ADDRESS, shell);
 }

@@ -1,37 +1,17 @@
 #pragma once
-// Helpers for the platform smoke tests: a hidden window to attach devices to,
-// owned COM pointers, and the test movie folder.
+// Helpers for the platform smoke tests: a window to attach devices to and the
+// test movie folder.
 #include <windows.h>
 #include <objbase.h>
 
 #include <string>
 
+#include "win32/ComApartment.h"
+#include "win32/ComPtr.h"
+
 namespace smoke {
 
-// Owns a COM interface pointer; releases it on destruction.
-template <typename T>
-class ComPtr {
- public:
-  ComPtr() = default;
-  ~ComPtr() { Reset(); }
-  ComPtr(const ComPtr&) = delete;
-  ComPtr& operator=(const ComPtr&) = delete;
-  T* operator->() const { return ptr_; }
-  T* Get() const { return ptr_; }
-  // For out-parameters: releases what is held and hands out the slot.
-  T** Put() {
-    Reset();
-    return &ptr_;
-  }
-  void** PutVoid() { return reinterpret_cast<void**>(Put()); }
-  void Reset() {
-    if (ptr_ != nullptr) ptr_->Release();
-    ptr_ = nullptr;
-  }
-
- private:
-  T* ptr_ = nullptr;
-};
+using common::ComPtr;
 
 // A plain top-level window of this process, destroyed on scope exit.
 class TestWindow {
@@ -46,19 +26,7 @@ class TestWindow {
   HWND window_ = nullptr;
 };
 
-// COM on this thread for the scope.
-class ComScope {
- public:
-  ComScope() : ok_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
-  ~ComScope() {
-    if (ok_) CoUninitialize();
-  }
-  ComScope(const ComScope&) = delete;
-  ComScope& operator=(const ComScope&) = delete;
-
- private:
-  bool ok_;
-};
+using ComScope = common::ComApartment;
 
 // A test movie by name, as a Windows path ("" when TEST_MOVIE_DIR is unset).
 std::wstring TestMovie(const wchar_t* name);

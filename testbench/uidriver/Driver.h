@@ -9,25 +9,11 @@
 #include <stdexcept>
 #include <string>
 
+#include "win32/UniqueHandle.h"
+
 namespace uidriver {
 
-// Owns a kernel handle; closes it on destruction.
-class UniqueHandle {
- public:
-  UniqueHandle() = default;
-  explicit UniqueHandle(HANDLE h) : handle_(h) {}
-  ~UniqueHandle() { Reset(); }
-  UniqueHandle(const UniqueHandle&) = delete;
-  UniqueHandle& operator=(const UniqueHandle&) = delete;
-  void Reset(HANDLE h = nullptr) {
-    if (handle_ != nullptr) CloseHandle(handle_);
-    handle_ = h;
-  }
-  HANDLE Get() const { return handle_; }
-
- private:
-  HANDLE handle_ = nullptr;
-};
+using common::UniqueHandle;
 
 // A command that cannot be carried out; the driver reports it and stops.
 struct CommandError : std::runtime_error {
@@ -63,7 +49,7 @@ void RegisterProcessCommands(CommandTable& table);
 void RegisterWindowCommands(CommandTable& table);
 void RegisterInputCommands(CommandTable& table);
 
-// Text helpers shared by the command groups.
+// Helpers shared by the command groups (DriverSupport.cpp).
 std::wstring Widen(const std::string& utf8);
 std::string Narrow(const std::wstring& wide);
 // Writes newlines, carriage returns and tabs as \n, \r and \t.
@@ -73,6 +59,9 @@ unsigned long ParseNumber(const std::string& text, const char* what);
 // The window's text and class name, as UTF-8.
 std::string WindowText(HWND window);
 std::string ClassName(HWND window);
+// A visible top-level window of the process with that caption and class
+// (null: any), or null when there is none.
+HWND FindProcessWindow(DWORD processId, const std::string* caption, const std::string* className);
 // The current window, or throws when no wait-* command has found one.
 HWND CurrentWindow(const Driver& driver);
 // A child control of the current window by its id.

@@ -51,32 +51,14 @@ void WaitExit(Driver& d, const std::string&) {
   d.Say("exit " + std::to_string(code));
 }
 
-struct VisibleSearch {
-  DWORD processId;
-  HWND found;
-};
-
-BOOL CALLBACK FindVisible(HWND window, LPARAM param) {
-  auto* search = reinterpret_cast<VisibleSearch*>(param);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  if (owner == search->processId && IsWindowVisible(window)) {
-    search->found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
 void ExpectNoWindow(Driver& d, const std::string& args) {
   if (d.process.Get() == nullptr) throw CommandError("nothing was started");
   const DWORD limit = ParseNumber(args, "milliseconds");
   const DWORD begin = GetTickCount();
   for (;;) {
-    VisibleSearch search = {d.processId, nullptr};
-    EnumWindows(FindVisible, reinterpret_cast<LPARAM>(&search));
-    if (search.found != nullptr) {
-      throw CommandError("a window appeared: class=" + ClassName(search.found) +
-                         " caption=" + WindowText(search.found));
+    const HWND shown = FindProcessWindow(d.processId, nullptr, nullptr);
+    if (shown != nullptr) {
+      throw CommandError("a window appeared: class=" + ClassName(shown) + " caption=" + WindowText(shown));
     }
     if (!d.Running() || GetTickCount() - begin >= limit) break;
     Sleep(20);

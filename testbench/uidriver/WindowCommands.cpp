@@ -17,31 +17,12 @@
 namespace uidriver {
 namespace {
 
-struct WindowSearch {
-  DWORD processId;
-  const std::string* caption;    // null: any caption
-  const std::string* className;  // null: any class
-  HWND found;
-};
-
-BOOL CALLBACK FindTopLevel(HWND window, LPARAM param) {
-  auto* search = reinterpret_cast<WindowSearch*>(param);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  if (owner != search->processId || !IsWindowVisible(window)) return TRUE;
-  if (search->className != nullptr && ClassName(window) != *search->className) return TRUE;
-  if (search->caption != nullptr && WindowText(window) != *search->caption) return TRUE;
-  search->found = window;
-  return FALSE;
-}
-
 HWND WaitFor(Driver& d, const std::string* caption, const std::string* className) {
   if (d.process.Get() == nullptr) throw CommandError("nothing was started");
   const DWORD begin = GetTickCount();
   for (;;) {
-    WindowSearch search = {d.processId, caption, className, nullptr};
-    EnumWindows(FindTopLevel, reinterpret_cast<LPARAM>(&search));
-    if (search.found != nullptr) return search.found;
+    const HWND found = FindProcessWindow(d.processId, caption, className);
+    if (found != nullptr) return found;
     if (!d.Running()) {
       DWORD code = 0;
       GetExitCodeProcess(d.process.Get(), &code);

@@ -67,6 +67,34 @@ std::string ClassName(HWND window) {
   return Narrow(name);
 }
 
+namespace {
+
+struct WindowSearch {
+  DWORD processId;
+  const std::string* caption;
+  const std::string* className;
+  HWND found;
+};
+
+BOOL CALLBACK MatchTopLevel(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<WindowSearch*>(param);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner != search->processId || !IsWindowVisible(window)) return TRUE;
+  if (search->className != nullptr && ClassName(window) != *search->className) return TRUE;
+  if (search->caption != nullptr && WindowText(window) != *search->caption) return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+}  // namespace
+
+HWND FindProcessWindow(DWORD processId, const std::string* caption, const std::string* className) {
+  WindowSearch search = {processId, caption, className, nullptr};
+  EnumWindows(MatchTopLevel, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
 HWND CurrentWindow(const Driver& driver) {
   if (driver.window == nullptr || !IsWindow(driver.window)) {
     throw CommandError("no current window (use wait-window or wait-dialog first)");
