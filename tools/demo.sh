@@ -48,7 +48,7 @@ shot linkopen-opened-document.png
 
 echo "demo: linkopen with a document that does not exist"
 printf '%s\n' "exe $(winpath "$linkopen")" "cmdline $(winpath "$out/Missing.txt")" start \
-  "wait-dialog Failed" msgbox "sleep 500" | drive "$uidriver" "$out/linkopen-refused.txt"
+  "wait-msgbox Failed" msgbox "sleep 500" | drive "$uidriver" "$out/linkopen-refused.txt"
 grep -E '^(msgbox|error)' "$out/linkopen-refused.txt"
 shot linkopen-failure-message.png
 

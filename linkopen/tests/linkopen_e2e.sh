@@ -41,7 +41,7 @@ recorded() {
 refused_case() {
   local name=$1 tail=$2 shown=$3
   rm -f "$RECORDER_LOG"
-  printf '%s\n' "exe $(winpath "$linkopen")" "cmdline $tail" start "wait-dialog Failed" msgbox \
+  printf '%s\n' "exe $(winpath "$linkopen")" "cmdline $tail" start "wait-msgbox Failed" msgbox \
     "press OK" wait-exit | drive "$uidriver" "$work/$name.txt"
   E2E_SHOW=$work/$name.txt
   local expected="msgbox caption=Failed text=Failed to 'open' $shown\\n\\nPlease check the command line arguments.\\n buttons=OK"

@@ -25,7 +25,7 @@ printf '%s\n' "exe $(winpath "$target")" start "wait-dialog" "key Enter" wait-ex
 check "Enter confirms (exit 1)" has_line "$t" "exit 1"
 
 t=$work/msgbox.txt; E2E_SHOW=$t
-printf '%s\n' "exe $(winpath "$target")" "cmdline msgbox" start "wait-dialog Target box" msgbox \
+printf '%s\n' "exe $(winpath "$target")" "cmdline msgbox" start "wait-msgbox Target box" msgbox \
   "press No" wait-exit | drive "$uidriver" "$t"
 check "reads a message box" has_line "$t" 'msgbox caption=Target box text=Hello\nworld buttons=Yes|No'
 check "presses its No button (exit 7)" has_line "$t" "exit 7"

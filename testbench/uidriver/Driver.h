@@ -59,9 +59,13 @@ unsigned long ParseNumber(const std::string& text, const char* what);
 // The window's text and class name, as UTF-8.
 std::string WindowText(HWND window);
 std::string ClassName(HWND window);
-// A visible top-level window of the process with that caption and class
+// What a window search accepts: any window, a dialog box that is not a
+// message box, or a message box (a dialog box with the text control 0xFFFF).
+enum class WindowKind { Any, Dialog, MessageBox };
+
+// A visible top-level window of the process of that kind with that caption
 // (null: any), or null when there is none.
-HWND FindProcessWindow(DWORD processId, const std::string* caption, const std::string* className);
+HWND FindProcessWindow(DWORD processId, const std::string* caption, WindowKind kind);
 // The current window, or throws when no wait-* command has found one.
 HWND CurrentWindow(const Driver& driver);
 // A child control of the current window by its id.

@@ -72,16 +72,23 @@ namespace {
 struct WindowSearch {
   DWORD processId;
   const std::string* caption;
-  const std::string* className;
+  WindowKind kind;
   HWND found;
 };
+
+bool IsKind(HWND window, WindowKind kind) {
+  if (kind == WindowKind::Any) return true;
+  if (ClassName(window) != "#32770") return false;
+  const bool messageBox = GetDlgItem(window, 0xFFFF) != nullptr;
+  return messageBox == (kind == WindowKind::MessageBox);
+}
 
 BOOL CALLBACK MatchTopLevel(HWND window, LPARAM param) {
   auto* search = reinterpret_cast<WindowSearch*>(param);
   DWORD owner = 0;
   GetWindowThreadProcessId(window, &owner);
   if (owner != search->processId || !IsWindowVisible(window)) return TRUE;
-  if (search->className != nullptr && ClassName(window) != *search->className) return TRUE;
+  if (!IsKind(window, search->kind)) return TRUE;
   if (search->caption != nullptr && WindowText(window) != *search->caption) return TRUE;
   search->found = window;
   return FALSE;
@@ -89,8 +96,8 @@ BOOL CALLBACK MatchTopLevel(HWND window, LPARAM param) {
 
 }  // namespace
 
-HWND FindProcessWindow(DWORD processId, const std::string* caption, const std::string* className) {
-  WindowSearch search = {processId, caption, className, nullptr};
+HWND FindProcessWindow(DWORD processId, const std::string* caption, WindowKind kind) {
+  WindowSearch search = {processId, caption, kind, nullptr};
   EnumWindows(MatchTopLevel, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }

@@ -56,7 +56,7 @@ void ExpectNoWindow(Driver& d, const std::string& args) {
   const DWORD limit = ParseNumber(args, "milliseconds");
   const DWORD begin = GetTickCount();
   for (;;) {
-    const HWND shown = FindProcessWindow(d.processId, nullptr, nullptr);
+    const HWND shown = FindProcessWindow(d.processId, nullptr, WindowKind::Any);
     if (shown != nullptr) {
       throw CommandError("a window appeared: class=" + ClassName(shown) + " caption=" + WindowText(shown));
     }

@@ -2,13 +2,18 @@
 //   wait-window CAPTION  waits for a visible top-level window of the program
 //                        with that caption; it becomes the current window;
 //                        prints "window class=CLASS caption=CAPTION"
-//   wait-dialog [CAPTION] the same for a dialog box (class #32770), any
-//                        caption when none is given
+//   wait-dialog [CAPTION] the same for a dialog box that is not a message
+//                        box, any caption when none is given
+//   wait-msgbox [CAPTION] the same for a message box
 //   msgbox               reads the current window as a message box; prints
 //                        "msgbox caption=CAPTION text=TEXT buttons=A|B"
 //                        (button labels as shown, without mnemonic marks)
 //   text ID              prints "text ID=TEXT" of a control
 //   client-size          prints "client-size WIDTHxHEIGHT" of the current window
+//   wait-closed          waits until the current window is gone or hidden;
+//                        prints "closed"
+//   windows              prints "visible class=CLASS caption=CAPTION" for each
+//                        visible top-level window of the program
 #include <string>
 #include <vector>
 
@@ -17,11 +22,11 @@
 namespace uidriver {
 namespace {
 
-HWND WaitFor(Driver& d, const std::string* caption, const std::string* className) {
+HWND WaitFor(Driver& d, const std::string* caption, WindowKind kind) {
   if (d.process.Get() == nullptr) throw CommandError("nothing was started");
   const DWORD begin = GetTickCount();
   for (;;) {
-    const HWND found = FindProcessWindow(d.processId, caption, className);
+    const HWND found = FindProcessWindow(d.processId, caption, kind);
     if (found != nullptr) return found;
     if (!d.Running()) {
       DWORD code = 0;
@@ -38,11 +43,14 @@ void Found(Driver& d, HWND window) {
   d.Say("window class=" + ClassName(window) + " caption=" + WindowText(window));
 }
 
-void WaitWindow(Driver& d, const std::string& caption) { Found(d, WaitFor(d, &caption, nullptr)); }
+void WaitWindow(Driver& d, const std::string& caption) { Found(d, WaitFor(d, &caption, WindowKind::Any)); }
 
 void WaitDialog(Driver& d, const std::string& caption) {
-  static const std::string kDialogClass = "#32770";
-  Found(d, WaitFor(d, caption.empty() ? nullptr : &caption, &kDialogClass));
+  Found(d, WaitFor(d, caption.empty() ? nullptr : &caption, WindowKind::Dialog));
+}
+
+void WaitMsgBox(Driver& d, const std::string& caption) {
+  Found(d, WaitFor(d, caption.empty() ? nullptr : &caption, WindowKind::MessageBox));
 }
 
 // A button's label as the user reads it: "&Yes" shows as "Yes", "&&" as "&".
@@ -79,6 +87,36 @@ void Text(Driver& d, const std::string& id) {
   d.Say("text " + id + "=" + Escape(WindowText(Control(d, id))));
 }
 
+void WaitClosed(Driver& d, const std::string&) {
+  const HWND window = CurrentWindow(d);
+  const DWORD begin = GetTickCount();
+  while (IsWindow(window) && IsWindowVisible(window)) {
+    if (GetTickCount() - begin >= d.timeoutMs) throw CommandError("still open");
+    Sleep(20);
+  }
+  d.window = nullptr;
+  d.Say("closed");
+}
+
+struct Listing {
+  const Driver* driver;
+};
+
+BOOL CALLBACK ListVisible(HWND window, LPARAM param) {
+  const Driver& d = *reinterpret_cast<Listing*>(param)->driver;
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner == d.processId && IsWindowVisible(window)) {
+    d.Say("visible class=" + ClassName(window) + " caption=" + WindowText(window));
+  }
+  return TRUE;
+}
+
+void Windows(Driver& d, const std::string&) {
+  Listing listing = {&d};
+  EnumWindows(ListVisible, reinterpret_cast<LPARAM>(&listing));
+}
+
 void ClientSize(Driver& d, const std::string&) {
   RECT r = {};
   GetClientRect(CurrentWindow(d), &r);
@@ -90,9 +128,12 @@ void ClientSize(Driver& d, const std::string&) {
 void RegisterWindowCommands(CommandTable& table) {
   table["wait-window"] = WaitWindow;
   table["wait-dialog"] = WaitDialog;
+  table["wait-msgbox"] = WaitMsgBox;
   table["msgbox"] = MsgBox;
   table["text"] = Text;
   table["client-size"] = ClientSize;
+  table["windows"] = Windows;
+  table["wait-closed"] = WaitClosed;
 }
 
 }  // namespace uidriver
