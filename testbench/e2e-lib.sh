@@ -43,6 +43,14 @@ wait_for_lines() {
   return 1
 }
 
+# recorded_line LINE: the recorder (RECORDER_LOG) was started once, with
+# exactly LINE as its whole command line.
+recorded_line() {
+  wait_for_lines "$RECORDER_LOG" 1 || { echo "     | the recorder never ran"; return 1; }
+  [ "$(wc -l < "$RECORDER_LOG")" -eq 1 ] && [ "$(cat "$RECORDER_LOG")" = "$1" ] && return 0
+  sed 's/^/     | recorder got: /' "$RECORDER_LOG"; return 1
+}
+
 # e2e_summary: prints the closing line and returns non-zero on any failure.
 e2e_summary() {
   echo "$E2E_PASSED passed, $E2E_FAILED failed"

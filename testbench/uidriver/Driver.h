@@ -48,6 +48,7 @@ using CommandTable = std::map<std::string, Command>;
 void RegisterProcessCommands(CommandTable& table);
 void RegisterWindowCommands(CommandTable& table);
 void RegisterInputCommands(CommandTable& table);
+void RegisterScreenCommands(CommandTable& table);
 
 // Helpers shared by the command groups (DriverSupport.cpp).
 std::wstring Widen(const std::string& utf8);

@@ -7,6 +7,8 @@
 //                   "hover ID at X,Y"
 //   pick ID INDEX   selects entry INDEX of a combo box and notifies its parent
 //                   as a user's choice would; prints "picked ID INDEX"
+//   selected ID     prints "selected ID=INDEX TEXT" of a combo box (-1: none)
+//   entries ID      prints "entries ID=A|B|C", the texts of a combo box
 #include <map>
 #include <string>
 
@@ -88,6 +90,32 @@ void Pick(Driver& d, const std::string& args) {
   d.Say("picked " + id + " " + std::to_string(index));
 }
 
+// The text of entry `index` of another process's combo box (wide calls: the
+// ANSI ones return wide text across processes in Wine).
+std::string EntryText(HWND combo, WPARAM index) {
+  const LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, index, 0);
+  if (length == CB_ERR) return std::string();
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  SendMessageW(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(&text[0]));
+  text.resize(static_cast<std::size_t>(length));
+  return Narrow(text);
+}
+
+void Selected(Driver& d, const std::string& id) {
+  const HWND combo = Control(d, id);
+  const LRESULT index = SendMessageW(combo, CB_GETCURSEL, 0, 0);
+  d.Say("selected " + id + "=" + std::to_string(index) +
+        (index == CB_ERR ? std::string() : " " + EntryText(combo, static_cast<WPARAM>(index))));
+}
+
+void Entries(Driver& d, const std::string& id) {
+  const HWND combo = Control(d, id);
+  const LRESULT count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
+  std::string all;
+  for (LRESULT i = 0; i < count; ++i) all += (i == 0 ? "" : "|") + EntryText(combo, static_cast<WPARAM>(i));
+  d.Say("entries " + id + "=" + all);
+}
+
 }  // namespace
 
 void RegisterInputCommands(CommandTable& table) {
@@ -95,6 +123,8 @@ void RegisterInputCommands(CommandTable& table) {
   table["key"] = Key;
   table["hover"] = Hover;
   table["pick"] = Pick;
+  table["selected"] = Selected;
+  table["entries"] = Entries;
 }
 
 }  // namespace uidriver

@@ -10,6 +10,8 @@
 //                        (button labels as shown, without mnemonic marks)
 //   text ID              prints "text ID=TEXT" of a control
 //   client-size          prints "client-size WIDTHxHEIGHT" of the current window
+//   window-rect          prints "window-rect LEFT,TOP,RIGHT,BOTTOM", the current
+//                        window's rectangle in screen pixels
 //   wait-closed          waits until the current window is gone or hidden;
 //                        prints "closed"
 //   windows              prints "visible class=CLASS caption=CAPTION" for each
@@ -87,6 +89,13 @@ void Text(Driver& d, const std::string& id) {
   d.Say("text " + id + "=" + Escape(WindowText(Control(d, id))));
 }
 
+void WindowRect(Driver& d, const std::string&) {
+  RECT r = {};
+  GetWindowRect(CurrentWindow(d), &r);
+  d.Say("window-rect " + std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
+        std::to_string(r.bottom));
+}
+
 void WaitClosed(Driver& d, const std::string&) {
   const HWND window = CurrentWindow(d);
   const DWORD begin = GetTickCount();
@@ -134,6 +143,7 @@ void RegisterWindowCommands(CommandTable& table) {
   table["client-size"] = ClientSize;
   table["windows"] = Windows;
   table["wait-closed"] = WaitClosed;
+  table["window-rect"] = WindowRect;
 }
 
 }  // namespace uidriver

@@ -21,6 +21,7 @@ int main() {
   RegisterProcessCommands(table);
   RegisterWindowCommands(table);
   RegisterInputCommands(table);
+  RegisterScreenCommands(table);
 
   Driver driver;
   std::string line;

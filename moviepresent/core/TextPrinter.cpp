@@ -1,0 +1,78 @@
+#include "TextPrinter.h"
+
+#include <cstdint>
+#include <cstring>
+
+#include "Font8x8.h"
+#include "PixelRows.h"
+
+namespace {
+
+int ClampToCell(std::int64_t rows) {
+  if (rows < 0) return 0;
+  return rows > Font_Glyph_Rows ? Font_Glyph_Rows : static_cast<int>(rows);
+}
+
+// Writes the set pixels of one glyph whose cell starts at column cellX, rows
+// firstRow to lastRow of the glyph (already clipped to the surface).
+template <typename Pixel>
+void DrawGlyph(const unsigned char* glyph, std::int64_t cellX, std::int64_t y, int firstRow,
+               int lastRow, Pixel colour, void* buffer, std::int64_t strideBytes,
+               std::int64_t width) {
+  for (int r = firstRow; r <= lastRow; ++r) {
+    unsigned bits = glyph[r];
+    if (bits == 0) continue;
+    unsigned char* row = pixel_rows::ByteAt(buffer, (y + r) * strideBytes);
+    for (int k = 0; k < Font_Cell_Width; ++k) {
+      if ((bits & (0x80u >> k)) == 0) continue;
+      std::int64_t column = cellX + k;
+      if (column < 0 || column >= width) continue;
+      std::memcpy(row + column * static_cast<std::int64_t>(sizeof(Pixel)), &colour, sizeof(Pixel));
+    }
+  }
+}
+
+template <typename Pixel>
+void DrawText(const char* text, int x, int y, int pitch, Pixel colour, void* buffer,
+              unsigned width, unsigned height) {
+  const std::int64_t pixelBytes = sizeof(Pixel);
+  // Rows are a whole number of pixels apart: the pitch divided by the pixel
+  // size, rounded down.
+  const std::int64_t strideBytes = pixel_rows::FloorDivide(pitch, pixelBytes) * pixelBytes;
+  if (!pixel_rows::RowsFitPitch(width * pixelBytes, strideBytes, pitch)) return;
+
+  // The glyph rows that fall inside the surface, the same for every character.
+  const std::int64_t top = y;
+  const int firstRow = ClampToCell(-top);
+  const int lastRow = ClampToCell(static_cast<std::int64_t>(height) - top) - 1;
+  if (firstRow > lastRow) return;
+
+  std::int64_t cellX = x;
+  for (const unsigned char* c = reinterpret_cast<const unsigned char*>(text); *c != 0;
+       ++c, cellX += Font_Cell_Width) {
+    if (cellX >= static_cast<std::int64_t>(width)) break;  // the rest lies right of the surface
+    if (cellX + Font_Cell_Width <= 0) continue;
+    DrawGlyph<Pixel>(Font_Glyph(*c), cellX, top, firstRow, lastRow, colour, buffer, strideBytes,
+                     width);
+  }
+}
+
+}  // namespace
+
+void Print_Text(const char* text, int x, int y, int pitch, QOR_SURFACE_TYPE type,
+                unsigned colour, void* buffer, unsigned width, unsigned height) {
+  if (text == nullptr || buffer == nullptr || width == 0 || height == 0) return;
+  switch (type) {
+    case QOR_SURFACE_RGB555:
+    case QOR_SURFACE_RGB565:
+      DrawText<std::uint16_t>(text, x, y, pitch, static_cast<std::uint16_t>(colour & 0xFFFFu),
+                              buffer, width, height);
+      break;
+    case QOR_SURFACE_RGB32:
+      DrawText<std::uint32_t>(text, x, y, pitch, static_cast<std::uint32_t>(colour), buffer,
+                              width, height);
+      break;
+    default:
+      break;
+  }
+}
