@@ -1,0 +1,1 @@
+# (filled in by the playback graph and probe logic)
