@@ -144,6 +144,18 @@ check "1024x768 stored: preselected" has_line "$T" "selected 1001=2 1024x768"
 check "Enter confirms" has_line "$T" "exit 0"
 check "Enter starts line 1 exactly" recorded_line "\"$(winpath "$recorder")\" --from-launcher \"two words\""
 
+stage cancel_only "2,DialogData/QuitN.bmp,DialogData/QuitH.bmp,DialogData/QuitS.bmp,DialogData/Quit.wav,364,240"
+run cancel_only "wait-dialog Skelder" "key Enter" wait-exit
+check "no OK button: Enter still confirms" has_line "$T" "exit 0"
+check "no OK button: and starts line 1" recorded_line "\"$(winpath "$recorder")\" --from-launcher \"two words\""
+
+stage empty_command; sed -i '1s/.*/\r/' "$STAGE/DialogData/Config.dat"
+run empty_command "wait-dialog Skelder" "press OK" wait-exit
+check "empty line 1: OK closes the dialog" has_line "$T" "exit 0"
+check "empty line 1: no message" test "$(grep -c '^msgbox' "$T")" -eq 0
+sleep 0.5
+check "empty line 1: nothing started" test ! -e "$RECORDER_LOG"
+
 # --- What the player sees and hears -----------------------------------------
 run looks "wait-dialog Skelder" client-size window-rect "sleep 800" "screenshot $(winpath "$work/looks.bmp")" \
   "press Cancel" wait-exit
