@@ -1,0 +1,152 @@
+#pragma once
+// CBaseRenderer: a renderer filter with one input pin, "In", that presents
+// each sample at its time on the graph's reference clock.
+//
+// Threads and locks. State changes (Stop, Pause, Run, GetState) come from the
+// graph's thread; samples, end of stream and flushes from the upstream
+// filter's streaming thread. Two locks: the filter lock (m_InterfaceLock,
+// state, clock, pin connection) and the renderer lock (m_RendererLock, the
+// sample being presented and the frame counters). The order is always the
+// filter lock, then the renderer lock. DoRenderSample is called with both
+// held; a derived class may take locks of its own inside them.
+//
+// Scheduling. Receive keeps the sample and waits, holding no lock, until
+// its start time plus the run start time given to Run has come on the clock
+// (IReferenceClock::AdviseTime signals an event), or until a state change
+// or flush wakes it. Without a clock, or for a sample without times, the
+// sample is presented as soon as the filter runs. While paused the sample
+// is held and Receive blocks; Stop and BeginFlush take the sample away and
+// wake the streaming thread, so neither waits for the clock.
+//
+// Pause from stopped completes (GetState stops answering
+// VFW_S_STATE_INTERMEDIATE) when a sample arrives, at end of stream, or at
+// once when the pin is not connected. EC_COMPLETE goes to the graph once,
+// after end of stream, when no sample is left to present and the filter is
+// running; it is sent with no lock held.
+#include <windows.h>
+#include <dshow.h>
+
+#include <memory>
+
+#include "BaseFilter.h"
+#include "CritSec.h"
+#include "MediaType.h"
+#include "win32/ComPtr.h"
+#include "win32/UniqueHandle.h"
+
+class CRendererInputPin;
+class CPosPassThru;
+
+BASECLASSES_COM_CLASS_BEGIN
+class CBaseRenderer : public CBaseFilter, public IQualityControl, public IAMFilterMiscFlags {
+ public:
+  // renderClass is the filter's class identifier. *phr is set to a failure
+  // when the events or the pin cannot be made, and left alone otherwise.
+  CBaseRenderer(REFCLSID renderClass, LPCTSTR objectName, IUnknown* outer, HRESULT* phr);
+  ~CBaseRenderer() override;
+
+  DECLARE_IUNKNOWN
+  // Adds IMediaSeeking (passed upstream), IQualityControl and
+  // IAMFilterMiscFlags to the base filter's interfaces. A derived class that
+  // overrides this answers its own interfaces and calls this one.
+  HRESULT STDMETHODCALLTYPE NonDelegatingQueryInterface(REFIID riid, void** ppv) override;
+
+  // IMediaFilter
+  HRESULT STDMETHODCALLTYPE Stop() override;
+  // S_FALSE while the transition waits for a sample.
+  HRESULT STDMETHODCALLTYPE Pause() override;
+  HRESULT STDMETHODCALLTYPE Run(REFERENCE_TIME tStart) override;
+  // Waits up to dwMilliSecsTimeout for an incomplete Pause; then
+  // VFW_S_STATE_INTERMEDIATE if it is still incomplete.
+  HRESULT STDMETHODCALLTYPE GetState(DWORD dwMilliSecsTimeout, FILTER_STATE* State) override;
+  HRESULT STDMETHODCALLTYPE SetSyncSource(IReferenceClock* pClock) override;
+
+  // CBaseFilter: the one input pin.
+  int GetPinCount() override { return 1; }
+  CBaseInputPin* GetPin(int n) override;
+
+  // IQualityControl. Messages are passed to the sink set here or else to
+  // the upstream pin. The sink is held without a reference: it belongs to
+  // the graph, which owns this filter.
+  HRESULT STDMETHODCALLTYPE Notify(IBaseFilter* pSelf, Quality q) override;
+  HRESULT STDMETHODCALLTYPE SetSink(IQualityControl* piqc) override;
+
+  // IAMFilterMiscFlags: this filter is a renderer, so the graph waits for
+  // its EC_COMPLETE.
+  ULONG STDMETHODCALLTYPE GetMiscFlags() override;
+
+  // --- Hooks for derived classes ---
+
+  // Whether the offered type can be rendered: S_OK accepts, anything else
+  // refuses. Called during connection (and for a type carried by a sample)
+  // with the filter lock held; the format block has already been checked by
+  // CheckFormatBlock.
+  virtual HRESULT CheckMediaType(const CMediaType* pmt) = 0;
+  // The agreed type, before the connection completes (and again for an
+  // accepted type change). A failure refuses the type. Default: S_OK.
+  virtual HRESULT SetMediaType(const CMediaType* pmt);
+  // Presents one sample, on the streaming thread, with the filter lock and
+  // the renderer lock held. A failure is returned to the upstream filter.
+  virtual HRESULT DoRenderSample(IMediaSample* pMediaSample) = 0;
+  // A sample arrived while paused (the one that will be shown first when
+  // the graph runs). Both locks held. Default: nothing.
+  virtual void OnReceiveFirstSample(IMediaSample* pMediaSample);
+  // The connection is complete / is being broken (filter lock held).
+  virtual HRESULT CompleteConnect(IPin* pReceivePin);
+  virtual HRESULT BreakConnect();
+  // Checks the format block of an offered type before CheckMediaType, so
+  // that no derived class reads past a block that is too short. Default:
+  // S_OK.
+  virtual HRESULT CheckFormatBlock(const CMediaType* pmt);
+  // Called when a sample's presentation time has come (lateness >= 0 in
+  // 100 ns units, 0 without a clock): true draws it, false drops it. Both
+  // locks held. Default: always draw.
+  virtual bool ShouldDrawSampleNow(IMediaSample* pMediaSample, REFERENCE_TIME lateness);
+  // A sample was dropped; called with no lock held. Default: nothing.
+  virtual void OnSampleDropped(IMediaSample* pMediaSample, REFERENCE_TIME lateness);
+
+  // --- Entry points of the input pin (streaming or flushing thread) ---
+
+  HRESULT Receive(IMediaSample* pMediaSample);
+  HRESULT EndOfStream();
+  HRESULT BeginFlush();
+  HRESULT EndFlush();
+  // CheckFormatBlock, then CheckMediaType.
+  HRESULT CheckConnectionType(const CMediaType* pmt);
+
+  // Samples presented through DoRenderSample and samples dropped, since
+  // construction.
+  long FramesDrawn();
+  long FramesDropped();
+
+ protected:
+  // Passes a quality message to the sink or the upstream pin (no lock held).
+  HRESULT PassNotify(const Quality& q);
+
+  CCritSec m_InterfaceLock;  // the filter lock (CBaseFilter::m_pLock points here)
+  CCritSec m_RendererLock;   // the sample being presented, the counters
+  std::unique_ptr<CRendererInputPin> m_pInputPin;
+
+ private:
+  // Under both locks: true when the sample is due now (lateness set), false
+  // when an advise was set up on the clock to wait for it.
+  bool IsDue(IMediaSample* sample, REFERENCE_TIME* lateness);
+  void CancelAdvise();  // filter lock held
+  // Under both locks: whether EC_COMPLETE is to be sent now (marks it sent).
+  bool TakeCompletion();
+  void SendCompletion();
+  bool ReadyLocked();  // both locks: a paused transition may complete
+
+  std::unique_ptr<CPosPassThru> m_pPosition;
+  common::UniqueHandle m_evComplete;  // manual reset; set: no transition pending
+  common::UniqueHandle m_evWake;      // manual reset; set on every state change and flush
+  common::UniqueHandle m_evRender;    // signalled by the clock at presentation time
+  DWORD_PTR m_dwAdvise = 0;           // the clock's advise cookie; 0: none (filter lock)
+  common::ComPtr<IMediaSample> m_pPendingSample;  // renderer lock
+  bool m_bEOS = false;                // end of stream received (filter lock)
+  bool m_bEOSDelivered = false;       // EC_COMPLETE sent for it (filter lock)
+  long m_cFramesDrawn = 0;            // renderer lock
+  long m_cFramesDropped = 0;          // renderer lock
+  IQualityControl* m_pQSink = nullptr;  // not counted: the graph's, see SetSink
+};
+BASECLASSES_COM_CLASS_END

@@ -1,0 +1,123 @@
+// Playing the test movies through the platform's filter graph manager into
+// the test renderer: every frame arrives once, in order, at its time on the
+// graph's clock (or at once without a clock), and the graph ends with
+// EC_COMPLETE; the renderer's count is back to the test's own reference
+// when the graph is gone.
+#include <windows.h>
+#include <dshow.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+#include "BaseTestGraph.h"
+#include "BaseTestRenderer.h"
+#include "win32/ComApartment.h"
+
+namespace {
+
+using basetest::ComPtr;
+using basetest::TestRenderer;
+
+constexpr long kFrames = 30;
+constexpr REFERENCE_TIME kFrameTime = 333333;  // 1/30 s
+
+class BasePlayback : public testing::TestWithParam<const wchar_t*> {
+ protected:
+  void SetUp() override {
+    if (basetest::TestMovie(L"").empty()) GTEST_SKIP() << "TEST_MOVIE_DIR is not set";
+    ASSERT_TRUE(renderer_);
+  }
+  common::ComApartment com_;
+  ComPtr<TestRenderer> renderer_ = TestRenderer::Create();
+};
+
+TEST_P(BasePlayback, WithoutClockEveryFrameArrivesAtOnce) {
+  {
+    basetest::TestGraph graph;
+    ASSERT_EQ(graph.Build(renderer_->Filter(), GetParam()), S_OK);
+    EXPECT_EQ(renderer_->SetMediaTypeCalls(), 1);
+    EXPECT_EQ(renderer_->Width(), 64);
+    EXPECT_EQ(renderer_->Height(), 48);
+
+    const LONGLONG started = basetest::Now();
+    ASSERT_TRUE(SUCCEEDED(graph.RunWithoutClock()));
+    EXPECT_EQ(graph.WaitForEnd(20000), EC_COMPLETE);
+    const double seconds = basetest::Seconds(basetest::Now() - started);
+    std::printf("no clock: %.3f s\n", seconds);
+    EXPECT_LT(seconds, 0.8);
+
+    // Without a clock nothing is late, so nothing is dropped.
+    EXPECT_EQ(renderer_->Rendered(), kFrames);
+    EXPECT_EQ(renderer_->FramesDropped(), 0);
+    const auto times = renderer_->StartTimes();
+    ASSERT_EQ(times.size(), static_cast<size_t>(kFrames));
+    for (long i = 0; i < kFrames; ++i) EXPECT_NEAR(times[i], i * kFrameTime, 10000) << i;
+    for (long length : renderer_->DataLengths()) EXPECT_EQ(length, 64 * 48 * 3);
+    EXPECT_EQ(graph.control->Stop(), S_OK);
+  }
+  EXPECT_EQ(renderer_->RefCount(), 1u);
+}
+
+TEST_P(BasePlayback, WithTheDefaultClockFramesArriveAtTheirTime) {
+  {
+    basetest::TestGraph graph;
+    ASSERT_EQ(graph.Build(renderer_->Filter(), GetParam()), S_OK);
+    const LONGLONG started = basetest::Now();
+    ASSERT_TRUE(SUCCEEDED(graph.control->Run()));
+    EXPECT_EQ(graph.WaitForEnd(20000), EC_COMPLETE);
+    const double seconds = basetest::Seconds(basetest::Now() - started);
+    std::printf("default clock: %.3f s, %ld drawn, %ld dropped\n", seconds,
+                renderer_->FramesDrawn(), renderer_->FramesDropped());
+    EXPECT_GE(seconds, 0.8);
+    EXPECT_LT(seconds, 5.0);
+
+    // Late frames may be dropped on a loaded machine, but every frame is
+    // either drawn or dropped, and nearly all are drawn.
+    EXPECT_EQ(renderer_->FramesDrawn() + renderer_->FramesDropped(), kFrames);
+    EXPECT_GE(renderer_->FramesDrawn(), kFrames - 3);
+
+    // The drawings are spread over the movie's second: the last comes about
+    // 29 frame times after the first.
+    const auto draws = renderer_->DrawTimes();
+    ASSERT_GE(draws.size(), 2u);
+    const double spread = basetest::Seconds(draws.back() - draws.front());
+    EXPECT_GT(spread, 0.8);
+    EXPECT_LT(spread, 1.5);
+    EXPECT_EQ(graph.control->Stop(), S_OK);
+  }
+  EXPECT_EQ(renderer_->RefCount(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Movies, BasePlayback,
+                         testing::Values(L"rgb24.avi", L"i420.avi", L"mjpeg.avi"),
+                         [](const testing::TestParamInfo<const wchar_t*>& movie) {
+                           std::string name;
+                           for (const wchar_t* p = movie.param; *p != L'.'; ++p) {
+                             name += static_cast<char>(*p);
+                           }
+                           return name;
+                         });
+
+TEST(BasePlaybackSound, MovieWithSoundPlaysItsPicturesAlone) {
+  if (basetest::TestMovie(L"").empty()) GTEST_SKIP() << "TEST_MOVIE_DIR is not set";
+  common::ComApartment com;
+  ComPtr<TestRenderer> renderer = TestRenderer::Create();
+  {
+    basetest::TestGraph graph;
+    ASSERT_EQ(graph.Build(renderer->Filter(), L"rgb24_snd.avi"), S_OK);
+    ASSERT_TRUE(SUCCEEDED(graph.RunWithoutClock()));
+    EXPECT_EQ(graph.WaitForEnd(20000), EC_COMPLETE);
+    EXPECT_EQ(renderer->Rendered(), kFrames);
+
+    // The graph's seeking reaches the source through the renderer.
+    LONGLONG duration = 0;
+    EXPECT_EQ(graph.seeking->GetDuration(&duration), S_OK);
+    EXPECT_NEAR(static_cast<double>(duration), 10000000.0, 500000.0);
+    graph.control->Stop();
+  }
+  EXPECT_EQ(renderer->RefCount(), 1u);
+}
+
+}  // namespace
