@@ -1,0 +1,29 @@
+// The exported pairs of free functions that make and free the window and
+// sound objects. The library is used without exceptions across its border,
+// so allocation failure gives null instead of throwing.
+#include <new>
+
+#include "QorDirectSoundPrivate.h"
+#include "QorWindowsPrivate.h"
+
+// The deleters only ever see objects of the matching factory, whose exact
+// type is known; the interfaces have no virtual destructor by design.
+#if defined(__GNUC__)
+#pragma GCC diagnostic ignored "-Wdelete-non-virtual-dtor"
+#endif
+
+QOR_WINDOWS* Qor_Windows_New() { return new (std::nothrow) QOR_WINDOWS_PRIVATE(); }
+
+void Qor_Windows_Delete(QOR_WINDOWS* windows) {
+  // Only objects of Qor_Windows_New reach here; the destructor frees memory
+  // and detaches a living window without destroying it.
+  delete static_cast<QOR_WINDOWS_PRIVATE*>(windows);
+}
+
+QOR_DIRECTSOUND* Qor_DirectSound_New() { return new (std::nothrow) QOR_DIRECTSOUND_PRIVATE(); }
+
+void Qor_DirectSound_Delete(QOR_DIRECTSOUND* sound) {
+  // The destructor releases whatever a caller left un-ended (nothing after
+  // End), so no DirectSound object outlives its sound object.
+  delete static_cast<QOR_DIRECTSOUND_PRIVATE*>(sound);
+}
