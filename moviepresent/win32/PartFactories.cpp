@@ -1,8 +1,9 @@
-// The exported pairs of free functions that make and free the window and
-// sound objects. The library is used without exceptions across its border,
+// The exported pairs of free functions that make and free the window, screen
+// and sound objects. The library is used without exceptions across its border,
 // so allocation failure gives null instead of throwing.
 #include <new>
 
+#include "QorDirectDrawPrivate.h"
 #include "QorDirectSoundPrivate.h"
 #include "QorWindowsPrivate.h"
 
@@ -26,4 +27,13 @@ void Qor_DirectSound_Delete(QOR_DIRECTSOUND* sound) {
   // The destructor releases whatever a caller left un-ended (nothing after
   // End), so no DirectSound object outlives its sound object.
   delete static_cast<QOR_DIRECTSOUND_PRIVATE*>(sound);
+}
+
+QOR_DIRECTDRAW* Qor_DirectDraw_New() { return new (std::nothrow) QOR_DIRECTDRAW_PRIVATE(); }
+
+void Qor_DirectDraw_Delete(QOR_DIRECTDRAW* screen) {
+  // The destructor releases whatever a caller left un-ended (nothing after
+  // End), so no DirectDraw object outlives its screen and the display mode
+  // does not stay switched.
+  delete static_cast<QOR_DIRECTDRAW_PRIVATE*>(screen);
 }

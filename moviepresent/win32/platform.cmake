@@ -1,4 +1,4 @@
-# The Windows side of Dunmere's window and sound tracks: the public part
+# The Windows side of Dunmere's window, screen and sound tracks: the public part
 # interfaces (include/) and their implementations on Win32 and DirectSound,
 # built on the presentation logic cores. Linked into the DLL later; static
 # for now. Objects are compiled with DUNMERE_BUILDING so that the exported
@@ -8,12 +8,16 @@ if(WIN32)
   add_library(moviepresent_platform STATIC
     ${CMAKE_CURRENT_SOURCE_DIR}/win32/QorWindowsPrivate.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/win32/QorDirectSoundPrivate.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/win32/QorDirectDrawPrivate.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/win32/QorDirectDrawSetup.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/win32/QorDirectDrawBuffers.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/win32/QorDirectDrawPresent.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/win32/PartFactories.cpp)
   target_include_directories(moviepresent_platform
     PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/include ${CMAKE_CURRENT_SOURCE_DIR}/win32)
   target_compile_definitions(moviepresent_platform PRIVATE DUNMERE_BUILDING INTERFACE DUNMERE_STATIC)
   target_link_libraries(moviepresent_platform
-    PUBLIC moviepresent_logic_core common_win32 dsound user32 gdi32)
+    PUBLIC moviepresent_logic_core moviepresent_drawing_core common_win32 ddraw dsound user32 gdi32)
   thornvale_warnings(moviepresent_platform)
 
   # The window and the sound tracks against Wine's user32 and DirectSound.
@@ -21,6 +25,16 @@ if(WIN32)
     SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/tests/WindowWinTest.cpp
             ${CMAKE_CURRENT_SOURCE_DIR}/tests/SoundTrackWinTest.cpp
     LIBS moviepresent_platform GTest::gtest
+    LABELS unit
+    RESOURCE_LOCK desktop)
+
+  # The screen against Wine's DirectDraw: windowed and full screen, read back
+  # from the display.
+  thornvale_unit_test(moviepresent_screen_test
+    SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/tests/ScreenWinTest.cpp
+            ${CMAKE_CURRENT_SOURCE_DIR}/tests/ScreenWinFullTest.cpp
+            ${CMAKE_CURRENT_SOURCE_DIR}/tests/ScreenWinLostTest.cpp
+    LIBS moviepresent_platform GTest::gtest gdi32
     LABELS unit
     RESOURCE_LOCK desktop)
 
