@@ -1,7 +1,7 @@
 #!/bin/bash
 # check-exports.sh DLL EXPECTED: the DLL's export table names exactly the
 # entries listed in the file EXPECTED (one per line, C++ names demangled as
-# c++filt shows them, '#' starts a comment), nothing more and nothing less.
+# "c++filt -n" shows them, '#' starts a comment), nothing more and nothing less.
 set -u
 dll=$1 expected=$2
 case $(file -b "$dll") in
@@ -11,7 +11,7 @@ esac
 actual=$("$prefix-objdump" -p "$dll" |
   sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' |
   sed -n 's/^\s*\[\s*[0-9]*\] //p' |
-  "$prefix-c++filt" | sort)
+  "$prefix-c++filt" -n | sort)
 wanted=$(sed 's/#.*//; s/^\s*//; s/\s*$//; /^$/d' "$expected" | sort)
 if [ "$actual" = "$wanted" ]; then
   echo "ok   $dll exports exactly the $(echo "$wanted" | wc -l) listed entries"

@@ -5,8 +5,9 @@
 # Extra allowed imports may follow KIND (for example our own DLLs).
 set -u
 file=$1 kind=$2; shift 2
-allowed=" kernel32.dll user32.dll gdi32.dll advapi32.dll shell32.dll ole32.dll oleaut32.dll
- msvcrt.dll winmm.dll ddraw.dll dsound.dll comctl32.dll comdlg32.dll version.dll $(echo "$*" | tr 'A-Z' 'a-z') "
+allowed=" kernel32.dll user32.dll gdi32.dll advapi32.dll shell32.dll ole32.dll oleaut32.dll"
+allowed+=" msvcrt.dll winmm.dll ddraw.dll dsound.dll comctl32.dll comdlg32.dll version.dll"
+allowed+=" $(echo "$*" | tr 'A-Z' 'a-z') "
 
 desc=$(file -b "$file")
 case $kind in

@@ -1,0 +1,99 @@
+// The movie object: the renderer filter at the end of its own graph, which
+// converts each picture into the frame buffer, and the host's accessors.
+#include "Rushlight.h"
+
+#include <new>
+
+#include "GraphPieces.h"
+#include "MediaTypeCheck.h"
+#include "MediaTypeView.h"
+
+namespace {
+
+// The renderer's class identifier; nothing outside the library uses it.
+// {4792078A-15F7-41F4-95F9-9A7D0A992A10}
+constexpr CLSID kRendererClassId = {
+    0x4792078a, 0x15f7, 0x41f4, {0x95, 0xf9, 0x9a, 0x7d, 0x0a, 0x99, 0x2a, 0x10}};
+
+}  // namespace
+
+BrelIDirectShowMovieImpl::BrelIDirectShowMovieImpl(HRESULT* phr)
+    : CBaseVideoRenderer(kRendererClassId, nullptr, nullptr, phr) {}
+
+BrelIDirectShowMovieImpl::~BrelIDirectShowMovieImpl() = default;
+
+BrelIDirectShowMovieImpl* BrelIDirectShowMovieImpl::Construct() {
+  HRESULT hr = S_OK;
+  BrelIDirectShowMovieImpl* movie = new (std::nothrow) BrelIDirectShowMovieImpl(&hr);
+  if (movie == nullptr) return nullptr;
+  // The first reference is the caller's (a COM object starts at 0); if the
+  // base could not be built, dropping it again destroys the object.
+  movie->NonDelegatingAddRef();
+  if (FAILED(hr)) {
+    movie->NonDelegatingRelease();
+    return nullptr;
+  }
+  return movie;
+}
+
+HRESULT STDMETHODCALLTYPE BrelIDirectShowMovieImpl::NonDelegatingQueryInterface(REFIID riid,
+                                                                                void** ppv) {
+  if (ppv == nullptr) return E_POINTER;
+  return CBaseVideoRenderer::NonDelegatingQueryInterface(riid, ppv);
+}
+
+HRESULT BrelIDirectShowMovieImpl::CheckMediaType(const CMediaType* pmt) {
+  if (pmt == nullptr) return E_POINTER;
+  return dshowmovie::CheckMediaType(rushlight::Describe(*pmt), playback_.format());
+}
+
+HRESULT BrelIDirectShowMovieImpl::SetMediaType(const CMediaType* pmt) {
+  if (pmt == nullptr) return E_POINTER;
+  // A type whose buffer cannot be set up is refused rather than half taken.
+  return frame_.setMediaType(rushlight::Describe(*pmt), playback_.format()) ? S_OK : E_FAIL;
+}
+
+HRESULT BrelIDirectShowMovieImpl::DoRenderSample(IMediaSample* pMediaSample) {
+  if (pMediaSample == nullptr) return S_OK;
+  BYTE* bytes = nullptr;
+  if (FAILED(pMediaSample->GetPointer(&bytes))) return S_OK;
+  const long length = pMediaSample->GetActualDataLength();
+  // A short sample is skipped by the frame buffer, not converted.
+  frame_.renderSample(bytes, length > 0 ? static_cast<std::uint64_t>(length) : 0);
+  return S_OK;
+}
+
+void BrelIDirectShowMovieImpl::addRef() { NonDelegatingAddRef(); }
+
+void BrelIDirectShowMovieImpl::release() { NonDelegatingRelease(); }
+
+dshowmovie::ResultCode BrelIDirectShowMovieImpl::findPin(const char16_t* name,
+                                                         dshowmovie::Pin** pin) {
+  return rushlight::FindComPin(baseFilter(), name, pin);
+}
+
+void BrelIDirectShowMovieImpl::checkMovieStatus() { playback_.checkMovieStatus(); }
+
+void BrelIDirectShowMovieImpl::pause(bool paused) { playback_.pause(paused); }
+
+bool BrelIDirectShowMovieImpl::isPaused() const { return playback_.isPaused(); }
+
+unsigned int BrelIDirectShowMovieImpl::width() const { return frame_.width(); }
+
+unsigned int BrelIDirectShowMovieImpl::height() const { return frame_.height(); }
+
+float BrelIDirectShowMovieImpl::duration() const { return playback_.duration(); }
+
+float BrelIDirectShowMovieImpl::fps() const { return playback_.fps(); }
+
+bool BrelIDirectShowMovieImpl::hasSound() const { return playback_.hasSound(); }
+
+bool BrelIDirectShowMovieImpl::hadAnUpdate() const { return frame_.hadAnUpdate(); }
+
+bool BrelIDirectShowMovieImpl::reachedEndOfMovie() const { return playback_.reachedEndOfMovie(); }
+
+void BrelIDirectShowMovieImpl::resetUpdateFlag() { frame_.resetUpdateFlag(); }
+
+MoviePixelFormat BrelIDirectShowMovieImpl::format() const {
+  return static_cast<MoviePixelFormat>(playback_.format());
+}
