@@ -5,6 +5,7 @@
 // group registers its commands in the table, so new groups only add a file.
 #include <windows.h>
 
+#include <functional>
 #include <map>
 #include <stdexcept>
 #include <string>
@@ -67,6 +68,9 @@ enum class WindowKind { Any, Dialog, MessageBox };
 // A visible top-level window of the process of that kind with that caption
 // (null: any), or null when there is none.
 HWND FindProcessWindow(DWORD processId, const std::string* caption, WindowKind kind);
+// Checks `done` every 20 ms until it is true or `limitMs` have passed;
+// true when `done` became true.
+bool PollFor(DWORD limitMs, const std::function<bool()>& done);
 // The current window, or throws when no wait-* command has found one.
 HWND CurrentWindow(const Driver& driver);
 // A child control of the current window by its id.

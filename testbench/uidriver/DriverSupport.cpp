@@ -102,6 +102,15 @@ HWND FindProcessWindow(DWORD processId, const std::string* caption, WindowKind k
   return search.found;
 }
 
+bool PollFor(DWORD limitMs, const std::function<bool()>& done) {
+  const DWORD begin = GetTickCount();
+  while (!done()) {
+    if (GetTickCount() - begin >= limitMs) return false;
+    Sleep(20);
+  }
+  return true;
+}
+
 HWND CurrentWindow(const Driver& driver) {
   if (driver.window == nullptr || !IsWindow(driver.window)) {
     throw CommandError("no current window (use wait-window or wait-dialog first)");

@@ -53,15 +53,13 @@ void WaitExit(Driver& d, const std::string&) {
 
 void ExpectNoWindow(Driver& d, const std::string& args) {
   if (d.process.Get() == nullptr) throw CommandError("nothing was started");
-  const DWORD limit = ParseNumber(args, "milliseconds");
-  const DWORD begin = GetTickCount();
-  for (;;) {
-    const HWND shown = FindProcessWindow(d.processId, nullptr, WindowKind::Any);
-    if (shown != nullptr) {
-      throw CommandError("a window appeared: class=" + ClassName(shown) + " caption=" + WindowText(shown));
-    }
-    if (!d.Running() || GetTickCount() - begin >= limit) break;
-    Sleep(20);
+  HWND shown = nullptr;
+  PollFor(ParseNumber(args, "milliseconds"), [&d, &shown] {
+    shown = FindProcessWindow(d.processId, nullptr, WindowKind::Any);
+    return shown != nullptr || !d.Running();
+  });
+  if (shown != nullptr) {
+    throw CommandError("a window appeared: class=" + ClassName(shown) + " caption=" + WindowText(shown));
   }
   d.Say("no-window");
 }

@@ -26,18 +26,18 @@ namespace {
 
 HWND WaitFor(Driver& d, const std::string* caption, WindowKind kind) {
   if (d.process.Get() == nullptr) throw CommandError("nothing was started");
-  const DWORD begin = GetTickCount();
-  for (;;) {
-    const HWND found = FindProcessWindow(d.processId, caption, kind);
-    if (found != nullptr) return found;
-    if (!d.Running()) {
-      DWORD code = 0;
-      GetExitCodeProcess(d.process.Get(), &code);
-      throw CommandError("the program ended (exit " + std::to_string(code) + ") without showing it");
-    }
-    if (GetTickCount() - begin >= d.timeoutMs) throw CommandError("not found in time");
-    Sleep(20);
+  HWND found = nullptr;
+  PollFor(d.timeoutMs, [&] {
+    found = FindProcessWindow(d.processId, caption, kind);
+    return found != nullptr || !d.Running();
+  });
+  if (found != nullptr) return found;
+  if (!d.Running()) {
+    DWORD code = 0;
+    GetExitCodeProcess(d.process.Get(), &code);
+    throw CommandError("the program ended (exit " + std::to_string(code) + ") without showing it");
   }
+  throw CommandError("not found in time");
 }
 
 void Found(Driver& d, HWND window) {
@@ -98,10 +98,8 @@ void WindowRect(Driver& d, const std::string&) {
 
 void WaitClosed(Driver& d, const std::string&) {
   const HWND window = CurrentWindow(d);
-  const DWORD begin = GetTickCount();
-  while (IsWindow(window) && IsWindowVisible(window)) {
-    if (GetTickCount() - begin >= d.timeoutMs) throw CommandError("still open");
-    Sleep(20);
+  if (!PollFor(d.timeoutMs, [window] { return !IsWindow(window) || !IsWindowVisible(window); })) {
+    throw CommandError("still open");
   }
   d.window = nullptr;
   d.Say("closed");
