@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SurfaceType.h"
+#include "QorSurfaceType.h"
 
 // The player's rules that need no platform: its last-error text, what an
 // open operation returns, and the surface type reported for a screen.

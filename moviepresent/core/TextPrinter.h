@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SurfaceType.h"
+#include "QorSurfaceType.h"
 
 // Draws text with the built-in 8 x 8 font into locked pixel memory.
 //

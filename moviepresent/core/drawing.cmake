@@ -22,7 +22,7 @@ add_library(moviepresent_drawing_core STATIC
   ${CMAKE_CURRENT_SOURCE_DIR}/core/LogoImage.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/core/LogoBlit.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/core/BufferClear.cpp)
-target_include_directories(moviepresent_drawing_core PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/core)
+target_include_directories(moviepresent_drawing_core PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/core ${CMAKE_CURRENT_SOURCE_DIR}/include)
 thornvale_warnings(moviepresent_drawing_core)
 
 thornvale_unit_test(moviepresent_drawing_test

@@ -11,7 +11,7 @@ add_library(moviepresent_logic_core STATIC
   ${CMAKE_CURRENT_SOURCE_DIR}/core/SoundFormat.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/core/SoundRing.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/core/SoundTrackTable.cpp)
-target_include_directories(moviepresent_logic_core PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/core)
+target_include_directories(moviepresent_logic_core PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/core ${CMAKE_CURRENT_SOURCE_DIR}/include)
 thornvale_warnings(moviepresent_logic_core)
 
 thornvale_unit_test(moviepresent_logic_test

@@ -44,6 +44,9 @@ class DUNMERE_API QOR_DIRECTDRAW_PRIVATE : public QOR_DIRECTDRAW {
   // screen exists.
   const _DDPIXELFORMAT* Get_Pixel_Format() const;
 
+  // The player bounds Print by the surface of the current lock.
+  friend class DUNMERE_PRIVATE;
+
  protected:
   // Exchanges the held primary surface with surface, so that a derived class
   // can stand a wrapper of its own in for the primary (to watch or provoke

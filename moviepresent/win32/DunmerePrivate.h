@@ -1,0 +1,88 @@
+#pragma once
+// The player: one decoder handle and, made on demand, one window, one screen
+// and one sound object, reached only through their part interfaces.
+#include <windows.h>
+
+#include "Dunmere.h"
+#include "PlayerRules.h"
+
+class DUNMERE_API DUNMERE_PRIVATE : public DUNMERE {
+ public:
+  // Takes a decoder handle from Qor_New (null when the decoder has none).
+  DUNMERE_PRIVATE();
+  // Frees the decoder handle and the part objects; parts not yet ended are
+  // released by their own destructors, and a window object still holding a
+  // window lets it go without destroying it.
+  ~DUNMERE_PRIVATE() override;
+  DUNMERE_PRIVATE(const DUNMERE_PRIVATE&) = delete;
+  DUNMERE_PRIVATE& operator=(const DUNMERE_PRIVATE&) = delete;
+
+  bool Open_File(void* data, unsigned int size, QOR_OVERLOAD* options) override;
+  bool Open_File(const char* path, QOR_OVERLOAD* options) override;
+  void Close_File() override;
+  void Destroy_Handle() override;
+  QOR_HANDLE* Get_Qor_Handle() override;
+
+  bool Create_Sound(HWND window, unsigned int channels, unsigned int samplesPerSecond,
+                    unsigned int bitsPerSample) override;
+  void Destroy_Sound() override;
+  unsigned int add_Track(unsigned int channels, unsigned int samplesPerSecond,
+                         unsigned int bitsPerSample) override;
+  void Lock_Sound(unsigned int bytes, void** first, unsigned long* firstBytes, void** second,
+                  unsigned long* secondBytes, unsigned int track) override;
+  void Unlock_Sound(void* first, unsigned long firstBytes, void* second,
+                    unsigned long secondBytes, unsigned int track) override;
+  void Play_Sound(unsigned int track) override;
+  void Stop_Sound(unsigned int track) override;
+  unsigned int Next_Sound_Frame(unsigned int bytes, unsigned int track) override;
+  unsigned int Sound_Track_Count() override;
+
+  bool Create_Screen(unsigned int width, unsigned int height, unsigned int bits, HWND window,
+                     bool fullScreen) override;
+  void Destroy_Screen() override;
+  bool Lock_Back_Screen(void** pixels, int* pitch) override;
+  void Unlock_Back_Screen(void* pixels) override;
+  void Show_Back_Screen() override;
+  void Clear_Back_Screen(unsigned long colour) override;
+  bool Lock_Front_Screen(void** pixels, int* pitch) override;
+  void Unlock_Front_Screen(void* pixels) override;
+  void Clear_Front_Screen(unsigned long colour) override;
+  void Set_Screen_Mode(unsigned int width, unsigned int height, unsigned int bits) override;
+  void Print(const char* text, int x, int y, int pitch, QOR_SURFACE_TYPE type,
+             unsigned int colour, void* pixels) override;
+  QOR_SURFACE_TYPE Get_Surface_Type() override;
+  unsigned int GetScreenWidth() override;
+  unsigned int GetScreenHeight() override;
+  void Restore_Surface() override;
+
+  bool Create_Window(HINSTANCE instance, const char* className, const char* title, int unused1,
+                     int unused2, int width, int height) override;
+  void Destroy_Window() override;
+  int* Get_Key() override;
+  void Center_Window() override;
+  void Show_Window() override;
+  HWND Get_Window() override;
+  void SetMsgCallback(QOR_MSG_CALLBACK callback) override;
+  const char* Get_Last_Error() const override;
+  void Get_Resolution(int& width, int& height) override;
+
+  // Sets the last error text from the error table.
+  void Set_Last_Error(int code);
+
+  // These two switch the logo through the screen field directly. Friends
+  // rather than an accessor, which would be one more exported member.
+  friend void setLogoOn(DUNMERE* player);
+  friend void setLogoOff(DUNMERE* player);
+
+ private:
+  // Owned: freed with Qor_Delete by Destroy_Handle or the destructor.
+  QOR_HANDLE* Handle = nullptr;
+  // Owned part objects, made by their factories and freed by their deleters;
+  // null until the matching Create_ operation.
+  QOR_WINDOWS* Window = nullptr;
+  QOR_DIRECTDRAW* Screen = nullptr;
+  QOR_DIRECTSOUND* Sound = nullptr;
+  PLAYER_LAST_ERROR Last_Error;
+  unsigned int Screen_Width = 0;
+  unsigned int Screen_Height = 0;
+};
