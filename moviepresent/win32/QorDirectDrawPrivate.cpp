@@ -19,6 +19,9 @@ bool QOR_DIRECTDRAW_PRIVATE::Init(unsigned int width, unsigned int height, unsig
   Border = FRAME_SIZES{0, 0, 0, 0};
   Pixel_Format = DDPIXELFORMAT();
 
+  // DirectDraw may accept a handle that names no window and fail later in
+  // the blit or the mode change; refuse it here.
+  if (window != nullptr && !IsWindow(window)) return false;
   if (FAILED(DirectDrawCreate(nullptr, Direct_Draw.Put(), nullptr))) return false;
 
   const bool ready = Full_Screen ? Init_Full_Screen() : Init_Windowed();
