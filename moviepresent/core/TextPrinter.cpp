@@ -8,25 +8,41 @@
 
 namespace {
 
+// Index of the highest set bit of a non-zero byte.
+int Highest_Bit(unsigned byte) {
+#if defined(__GNUC__)
+  return 31 - __builtin_clz(byte);
+#else
+  int index = 0;
+  while (byte >>= 1) ++index;
+  return index;
+#endif
+}
+
 int ClampToCell(std::int64_t rows) {
   if (rows < 0) return 0;
   return rows > Font_Glyph_Rows ? Font_Glyph_Rows : static_cast<int>(rows);
 }
 
 // Writes the set pixels of one glyph whose cell starts at column cellX, rows
-// firstRow to lastRow of the glyph (already clipped to the surface).
+// firstRow to lastRow of the glyph (already clipped to the surface). Only the
+// set bits are visited, leftmost first; a cell wholly inside the surface
+// needs no column test.
 template <typename Pixel>
 void DrawGlyph(const unsigned char* glyph, std::int64_t cellX, std::int64_t y, int firstRow,
                int lastRow, Pixel colour, void* buffer, std::int64_t strideBytes,
                std::int64_t width) {
+  const bool wholeCell = cellX >= 0 && cellX + Font_Cell_Width <= width;
   for (int r = firstRow; r <= lastRow; ++r) {
     unsigned bits = glyph[r];
     if (bits == 0) continue;
     unsigned char* row = pixel_rows::ByteAt(buffer, (y + r) * strideBytes);
-    for (int k = 0; k < Font_Cell_Width; ++k) {
-      if ((bits & (0x80u >> k)) == 0) continue;
-      std::int64_t column = cellX + k;
-      if (column < 0 || column >= width) continue;
+    while (bits != 0) {
+      // Bit 7 is column 0: the highest set bit is the leftmost pixel left.
+      const int k = Font_Cell_Width - 1 - Highest_Bit(bits);
+      bits &= ~(0x80u >> k);
+      const std::int64_t column = cellX + k;
+      if (!wholeCell && (column < 0 || column >= width)) continue;
       std::memcpy(row + column * static_cast<std::int64_t>(sizeof(Pixel)), &colour, sizeof(Pixel));
     }
   }

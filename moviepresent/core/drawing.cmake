@@ -48,7 +48,7 @@ if(NOT CMAKE_CROSSCOMPILING)
   # Benchmarks of the hot paths, run on demand only.
   find_package(benchmark QUIET)
   if(benchmark_FOUND)
-    add_executable(moviepresent_drawing_bench ${CMAKE_CURRENT_SOURCE_DIR}/tests/DrawingBench.cpp)
+    add_executable(moviepresent_drawing_bench ${CMAKE_CURRENT_SOURCE_DIR}/bench/DrawingBench.cpp)
     target_link_libraries(moviepresent_drawing_bench PRIVATE moviepresent_drawing_core
                           benchmark::benchmark)
     thornvale_warnings(moviepresent_drawing_bench)
