@@ -1,6 +1,7 @@
 # Dunmere.dll, the presentation library a game loads, with its import library
 # libDunmere.dll.a: the player over the whole platform library (every
 # exported part class and factory), linked against the decoder tamsk_sdk.dll.
+# Every Windows test of Dunmere runs against this DLL.
 if(WIN32)
   add_library(Dunmere SHARED ${CMAKE_CURRENT_SOURCE_DIR}/win32/DunmerePrivate.cpp)
   set_target_properties(Dunmere PROPERTIES PREFIX "")
@@ -17,9 +18,42 @@ if(WIN32)
   thornvale_deliverable(Dunmere dll
                         ALLOWED_IMPORTS tamsk_sdk.dll
                         EXPORTS ${CMAKE_CURRENT_SOURCE_DIR}/win32/Dunmere.exports)
-endif()
 
-if(WIN32)
+  # The exported part classes as their own tests see them: the DLL, plus the
+  # private headers (to derive from a class and reach its protected members)
+  # and the portable cores that tell the expected results.
+  add_library(moviepresent_dll_internals INTERFACE)
+  target_include_directories(moviepresent_dll_internals INTERFACE ${CMAKE_CURRENT_SOURCE_DIR}/win32)
+  target_link_libraries(moviepresent_dll_internals INTERFACE
+    Dunmere moviepresent_logic_core moviepresent_drawing_core common_win32 ddraw dsound user32 gdi32)
+
+  # Windows finds a program's DLLs beside it.
+  function(moviepresent_dlls_beside target)
+    add_custom_command(TARGET ${target} POST_BUILD
+      COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:Dunmere> $<TARGET_FILE:tamsk_sdk>
+              $<TARGET_FILE_DIR:${target}>)
+  endfunction()
+
+  # The window and the sound tracks against Wine's user32 and DirectSound.
+  thornvale_unit_test(moviepresent_platform_test
+    SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/tests/WindowWinTest.cpp
+            ${CMAKE_CURRENT_SOURCE_DIR}/tests/SoundTrackWinTest.cpp
+    LIBS moviepresent_dll_internals GTest::gtest
+    LABELS unit
+    RESOURCE_LOCK desktop)
+  moviepresent_dlls_beside(moviepresent_platform_test)
+
+  # The screen against Wine's DirectDraw: windowed and full screen, read back
+  # from the display.
+  thornvale_unit_test(moviepresent_screen_test
+    SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/tests/ScreenWinTest.cpp
+            ${CMAKE_CURRENT_SOURCE_DIR}/tests/ScreenWinFullTest.cpp
+            ${CMAKE_CURRENT_SOURCE_DIR}/tests/ScreenWinLostTest.cpp
+    LIBS moviepresent_dll_internals GTest::gtest
+    LABELS unit
+    RESOURCE_LOCK desktop)
+  moviepresent_dlls_beside(moviepresent_screen_test)
+
   # The player as a game uses it: the public header and the two DLLs; the
   # decoder's own core only makes the test movies.
   thornvale_unit_test(moviepresent_player_test
@@ -27,31 +61,38 @@ if(WIN32)
     LIBS Dunmere tamsk_core GTest::gtest
     LABELS unit
     RESOURCE_LOCK desktop)
-  # Windows finds a program's DLLs beside it.
-  add_custom_command(TARGET moviepresent_player_test POST_BUILD
-    COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:Dunmere> $<TARGET_FILE:tamsk_sdk>
-            $<TARGET_FILE_DIR:moviepresent_player_test>)
+  moviepresent_dlls_beside(moviepresent_player_test)
 
-  # A game-like host showing a stand-in movie with text, the logo and its
-  # sound; it checks its own screenshot, and the captured sound must hold the
-  # movie's 440 Hz tone. The host paces by the clock, not the play cursor,
-  # and the capture device drains at its own rate, so a few ring wraps
-  # glitch: the tone is measured within a few per cent.
+  # Two programs whose captured sound is analysed: one streams a 660 Hz tone
+  # through the sound tracks; the other is a game-like host showing a
+  # stand-in movie with text, the logo and the movie's 440 Hz tone, which
+  # checks its own screenshot.
+  add_executable(moviepresent_sound_tone WIN32 ${CMAKE_CURRENT_SOURCE_DIR}/tests/SoundTrackWinTone.cpp)
+  target_link_libraries(moviepresent_sound_tone PRIVATE moviepresent_dll_internals)
+  thornvale_warnings(moviepresent_sound_tone)
+  moviepresent_dlls_beside(moviepresent_sound_tone)
+
   add_executable(moviepresent_player_movie_host WIN32 ${CMAKE_CURRENT_SOURCE_DIR}/tests/PlayerMovieHost.cpp)
   target_link_libraries(moviepresent_player_movie_host PRIVATE Dunmere tamsk_core)
   thornvale_warnings(moviepresent_player_movie_host)
-  add_custom_command(TARGET moviepresent_player_movie_host POST_BUILD
-    COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:Dunmere> $<TARGET_FILE:tamsk_sdk>
-            $<TARGET_FILE_DIR:moviepresent_player_movie_host>)
+  moviepresent_dlls_beside(moviepresent_player_movie_host)
+
   if(THORNVALE_WINDOWS_TESTS)
-    set(_player_capture ${CMAKE_CURRENT_BINARY_DIR}/player-movie-capture)
-    add_test(NAME moviepresent_player_movie_host
-      COMMAND bash -c "rm -rf \"$1\" && WINE_RUN_SOUND_CAPTURE=\"$1\" \"$2\" \"$3\" player-movie-host.bmp && \"$4\" \"$1\" | tee /dev/stderr | grep -qE 'seconds=([2-9]|[1-9][0-9]+)\\.[0-9]+ peak=0\\.[1-9][0-9]* frequency=(42[5-9]|4[34][0-9]|45[0-5])\\.'"
-              player-host ${_player_capture} ${CMAKE_CROSSCOMPILING_EMULATOR}
-              $<TARGET_FILE:moviepresent_player_movie_host>
-              ${PROJECT_SOURCE_DIR}/testbench/sound/analyse-capture.py)
-    set_tests_properties(moviepresent_player_movie_host PROPERTIES
-      LABELS e2e RESOURCE_LOCK desktop TIMEOUT 120
-      WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+    # capture_test(NAME PROGRAM FREQUENCY_PATTERN [ARGS...]): runs PROGRAM
+    # with its sound captured, which must be at least two seconds of a loud
+    # tone whose frequency matches the pattern.
+    function(moviepresent_capture_test name program frequency)
+      set(capture ${CMAKE_CURRENT_BINARY_DIR}/${name}-capture)
+      add_test(NAME ${name}
+        COMMAND bash -c "rm -rf \"$1\" && WINE_RUN_SOUND_CAPTURE=\"$1\" \"$2\" \"$3\" \"\${@:6}\" && \"$4\" \"$1\" | tee /dev/stderr | grep -qE \"seconds=([2-9]|[1-9][0-9]+)\\.[0-9]+ peak=0\\.[1-9][0-9]* frequency=$5\\.\""
+                capture-test ${capture} ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:${program}>
+                ${PROJECT_SOURCE_DIR}/testbench/sound/analyse-capture.py "${frequency}" ${ARGN})
+      set_tests_properties(${name} PROPERTIES
+        LABELS e2e RESOURCE_LOCK desktop TIMEOUT 120 WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+    endfunction()
+    moviepresent_capture_test(moviepresent_platform_sound_capture moviepresent_sound_tone
+                              "(65[4-9]|66[0-6])")
+    moviepresent_capture_test(moviepresent_player_movie_host moviepresent_player_movie_host
+                              "(43[5-9]|44[0-5])" player-movie-host.bmp)
   endif()
 endif()

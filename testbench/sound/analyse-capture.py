@@ -6,7 +6,8 @@ out-RATE-CHANNELS-FORMAT.raw by the ALSA file device) prints one line
     FILE rate=48000 channels=2 seconds=1.23 peak=0.305 frequency=441.0
 
 where peak is the largest sample of the first channel (1.0 = full scale) and
-frequency the tone frequency estimated from its zero crossings (0 if silent).
+frequency the tone frequency, the median of estimates from the zero crossings
+of 200 ms windows over the loud part (0 if silent).
 
 usage: analyse-capture.py DIR
 """
@@ -32,11 +33,21 @@ def analyse(path):
     first = [s / scale for s in samples[::channels]]
     seconds = len(first) / rate
     peak = max((abs(s) for s in first), default=0.0)
-    crossings = sum(1 for a, b in zip(first, first[1:]) if (a < 0) != (b < 0))
-    # Only count crossings over the part that is not silence.
+    # The tone's frequency: the median of estimates from the zero crossings
+    # of 200 ms windows over the loud part, so that a glitch where the ring
+    # ran dry (a host stalled) does not drag the whole estimate.
     loud = [i for i, s in enumerate(first) if abs(s) > peak / 4] if peak > 0 else []
-    span = (loud[-1] - loud[0]) / rate if len(loud) > 1 else 0
-    frequency = crossings / 2 / span if span > 0 else 0.0
+    window = rate // 5
+    estimates = []
+    if len(loud) > 1:
+        for start in range(loud[0], loud[-1] - window, window):
+            part = first[start:start + window]
+            if max(abs(s) for s in part) <= peak / 4:
+                continue
+            crossings = sum(1 for a, b in zip(part, part[1:]) if (a < 0) != (b < 0))
+            estimates.append(crossings / 2 * 5)
+    estimates.sort()
+    frequency = estimates[len(estimates) // 2] if estimates else 0.0
     return f"{os.path.basename(path)} rate={rate} channels={channels} seconds={seconds:.2f} peak={peak:.3f} frequency={frequency:.1f}"
 
 
