@@ -17,3 +17,6 @@ function(thornvale_deliverable target kind)
     endif()
   endif()
 endfunction()
+
+# thornvale_package: public headers and CMake package files of a shipped DLL.
+include(${CMAKE_CURRENT_LIST_DIR}/Packaging.cmake)

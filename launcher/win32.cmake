@@ -21,6 +21,9 @@ if(WIN32)
                         launcher_controls_core common_win32 winmm advapi32)
   thornvale_warnings(Skelder)
   thornvale_deliverable(Skelder gui)
+  # The demo skin ships beside the launcher as a sample of its layout and
+  # files; Skelder reads DialogData/ from its current folder.
+  install(DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}/demo/DialogData DESTINATION bin)
 endif()
 
 # The demo's stand-in for the game that the launcher starts.

@@ -56,3 +56,14 @@ e2e_summary() {
   echo "$E2E_PASSED passed, $E2E_FAILED failed"
   [ "$E2E_FAILED" -eq 0 ] && [ "$E2E_PASSED" -gt 0 ]
 }
+
+# line_field FILE WORD KEY: the value of KEY=value on the first line of FILE
+# whose first word is WORD ("intro frames_seen=90 ..."); nothing when absent.
+line_field() {
+  awk -v w="$2" -v k="$3" '$1 == w { for (i = 2; i <= NF; i++) if (index($i, k "=") == 1) { print substr($i, length(k) + 2); exit } }' "$1" 2>/dev/null
+}
+
+# avi_frames FILE: the frame count in an AVI file's main header.
+avi_frames() {
+  python3 -c 'import struct,sys; d=open(sys.argv[1],"rb").read(4096); i=d.find(b"avih"); print(struct.unpack_from("<I", d, i + 24)[0] if i >= 0 else "")' "$1"
+}

@@ -1,27 +1,35 @@
 #!/bin/bash
 # The demonstration behind `make demo`: the launcher Skelder with its demo
-# layout, bitmaps and sounds (OK starts a stand-in for the game), then
-# linkopen opening a sample document and refusing a missing one.
+# layout, bitmaps and sounds; OK starts the sample game ThornvaleGame, which
+# plays an AVI through Rushlight and a tamsk movie with its sound through
+# Dunmere at the chosen resolution. Then linkopen opening a sample document
+# and refusing a missing one.
 #
 # With a DISPLAY, the windows show on the user's screen and you drive them.
 # Without one, the demo runs in a private Xvfb, drives the launcher itself
-# (hover, a resolution change, OK) and saves screenshots and the captured
-# sound under build/demo/.
+# (hover, a resolution change, OK), saves screenshots of the dialog and of
+# both movies and the captured sound under build/demo/, and prints what the
+# game reported.
+#
+# THORNVALE_BUILD_ROOT (default: build/ in the source tree) is where the
+# build trees are read and demo/ is written; tools/wine-run's WINE_RUN_ROOT
+# picks the Wine prefixes.
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 wine_run=$top/tools/wine-run
+build=${THORNVALE_BUILD_ROOT:-$top/build}
 
 # The shipped 32-bit build where this machine can run it, else the same
 # sources built for 64-bit Windows.
-tree=$top/build/win32
+tree=$build/win32
 if ! "$wine_run" --can-run win32; then
-  tree=$top/build/win64
+  tree=$build/win64
   [ -n "${WINE_RUN_SESSION:-}" ] ||
     echo "demo: this machine cannot run 32-bit programs; showing the 64-bit build of the same sources."
 fi
 linkopen=$tree/linkopen/linkopen.exe
 uidriver=$tree/testbench/uidriver/uidriver.exe
-out=$top/build/demo
+out=$build/demo
 mkdir -p "$out"
 cp "$top/linkopen/demo/Welcome.txt" "$out/Welcome.txt"
 
@@ -44,21 +52,30 @@ shot() {
   fi
 }
 
-# --- The launcher ---------------------------------------------------------
+# --- The launcher and the sample game -------------------------------------
+# The game's folder: the launcher with its skin, the game with its three
+# libraries, and the movies, made here by GStreamer and tamsk_make.
 stage=$out/launcher
 rm -rf "$stage"; mkdir -p "$stage"
 cp -r "$top/launcher/demo/DialogData" "$stage/"
-cp "$tree/launcher/Skelder.exe" "$tree/launcher/StandInGame.exe" "$stage/"
+cp "$tree/launcher/Skelder.exe" "$tree/samples/ThornvaleGame.exe" "$tree/samples/"*.dll "$stage/"
+echo "demo: making the movies (GStreamer for the AVI, tamsk_make for the tamsk movie)"
+"$top/samples/movies/make-movies.sh" "$stage/movies" "$tree/external/tamsk_sdk/tamsk_make.exe"
 if [ "${WINE_RUN_USE_DISPLAY:-0}" = 1 ]; then
-  echo "demo: Skelder is on your screen; PLAY starts the stand-in game, QUIT ends it."
+  echo "demo: Skelder is on your screen; PLAY starts the game (Escape skips a movie), QUIT ends it."
   (cd "$stage" && "$wine_run" "$stage/Skelder.exe") || true
 else
-  rm -rf "$out/sound"
-  echo "demo: Skelder, driven headless (hover PLAY, pick 800x600, press PLAY)"
+  rm -rf "$out/sound" "$out"/launcher-*.png "$out"/game-*.png
+  stats=$out/game-stats.txt
+  rm -f "$stats"
+  # The game reports what happened: line 1 of the staged layout asks for it.
+  { printf '%s --stats %s\r\n' "$(head -n 1 "$top/launcher/demo/DialogData/Config.dat" | tr -d '\r')" "$(winpath "$stats")"
+    tail -n +2 "$top/launcher/demo/DialogData/Config.dat"; } > "$stage/DialogData/Config.dat"
+  echo "demo: Skelder, driven headless (hover PLAY, pick 800x600, press PLAY); the game plays both movies"
   # The first start finds no options key: three messages, then the dialog.
   WINE_RUN_ARCH=$(case $(file -b "$tree/launcher/Skelder.exe") in *x86-64*) echo win64 ;; *) echo win32 ;; esac) \
     "$wine_run" reg delete 'HKCU\Software\Quillon\Thornvale\options' /f >/dev/null 2>&1 || true
-  WINE_RUN_SOUND_CAPTURE=$out/sound drive "$uidriver" "$out/launcher.txt" <<DRIVE
+  WINE_RUN_SOUND_CAPTURE=$out/sound drive "$uidriver" "$out/launcher.txt" <<DRIVE || true
 exe $(winpath "$stage/Skelder.exe")
 cwd $(winpath "$stage")
 start
@@ -84,12 +101,26 @@ sleep 300
 screenshot $(winpath "$out/launcher-4-800x600.bmp")
 press OK
 wait-exit
+timeout 30000
+attach ThornvaleGame
+client-size
+wait-caption Thornvale: intro
+sleep 1500
+screenshot $(winpath "$out/game-1-intro.bmp")
+wait-caption Thornvale: story
+sleep 1500
+screenshot $(winpath "$out/game-2-story.bmp")
+timeout 60000
+wait-exit
 DRIVE
-  sleep 2
-  "$uidriver_screenshot" "$out/launcher-5-game-started.bmp"
-  grep -E '^(error|exit|selected)' "$out/launcher.txt" || true
-  for f in "$out"/launcher-*.bmp; do convert "$f" "${f%.bmp}.png" && rm "$f" && echo "demo: saved ${f%.bmp}.png"; done
-  echo "demo: sound the launcher played (captured in $out/sound):"
+  grep -E '^(error|exit|selected|attached|client-size)' "$out/launcher.txt" || true
+  for f in "$out"/launcher-*.bmp "$out"/game-*.bmp; do
+    if [ -f "$f" ]; then convert "$f" "${f%.bmp}.png" && rm "$f" && echo "demo: saved ${f%.bmp}.png"; fi
+  done
+  echo "demo: the game reported (in $stats):"
+  sed 's/^/demo:   /' "$stats" 2>/dev/null || echo "demo:   nothing: the game did not write its report"
+  echo "demo:   intro.avi holds $(avi_frames "$stage/movies/intro.avi") frames by its own header"
+  echo "demo: sound played (captured in $out/sound; the game's track is the long one):"
   "$top/testbench/sound/analyse-capture.py" "$out/sound" | sed 's/^/demo:   /'
 fi
 

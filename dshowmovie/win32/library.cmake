@@ -33,6 +33,7 @@ if(WIN32)
   thornvale_warnings(Rushlight)
   thornvale_deliverable(Rushlight dll
                         EXPORTS ${_dsm_win32}/Rushlight.exports)
+  thornvale_package(Rushlight HEADERS ${_dsm_include}/Rushlight.h)
 
   # The DLL as a game uses it: the public header, the import library, COM
   # initialised by the test host.

@@ -227,7 +227,7 @@ def main():
     write_wav(os.path.join(out, "Play.wav"), 0.35, lambda t, s: tone([659, 988], t, s))
     write_wav(os.path.join(out, "Quit.wav"), 0.35, lambda t, s: tone([587, 392], t, s))
     with open(os.path.join(out, "Config.dat"), "w", newline="\r\n") as f:
-        f.write("StandInGame.exe --from-launcher\n")
+        f.write("ThornvaleGame.exe --from-launcher\n")
         f.write("DialogData/Back.bmp\nDialogData/Open.wav\nDialogData/Hover.wav\n")
         f.write("Adapter,%d,%d,%d\n" % ADAPTER)
         f.write("Resolution,%d,%d,%d\n" % RESOLUTION)

@@ -18,6 +18,10 @@ if(WIN32)
   thornvale_deliverable(Dunmere dll
                         ALLOWED_IMPORTS tamsk_sdk.dll
                         EXPORTS ${CMAKE_CURRENT_SOURCE_DIR}/win32/Dunmere.exports)
+  thornvale_package(Dunmere
+    HEADERS include/Dunmere.h include/DunmereApi.h include/QorDirectDraw.h
+            include/QorDirectSound.h include/QorSurfaceType.h include/QorWindows.h
+    DEPENDS tamsk_sdk)
 
   # The exported part classes as their own tests see them: the DLL, plus the
   # private headers (to derive from a class and reach its protected members)

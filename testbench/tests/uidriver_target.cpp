@@ -3,11 +3,15 @@
 // that tracks the mouse like a hover button, a status text (1002) naming the
 // last thing that happened, and OK/Cancel (Enter/Escape end it with 1/2).
 // "uidriver_target msgbox" shows a Yes/No message box instead and exits with
-// the button pressed.
+// the button pressed. "uidriver_target child" starts a second target (the
+// dialog) and exits with 5 at once. A pick in the combo box also shows in the
+// dialog's caption ("Driver target: sel N").
 #include <windows.h>
 
 #include <cstring>
 #include <initializer_list>
+
+#include "win32/UniqueHandle.h"
 
 namespace {
 
@@ -58,6 +62,9 @@ INT_PTR CALLBACK TargetDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM) 
         wsprintfA(status, "sel %d",
                   static_cast<int>(SendDlgItemMessageA(dialog, kCombo, CB_GETCURSEL, 0, 0)));
         SetStatus(dialog, status);
+        char caption[48];
+        wsprintfA(caption, "Driver target: %s", status);
+        SetWindowTextA(dialog, caption);
       } else if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
         EndDialog(dialog, LOWORD(wParam));
       }
@@ -71,6 +78,17 @@ INT_PTR CALLBACK TargetDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM) 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   if (std::strcmp(commandLine, "msgbox") == 0) {
     return MessageBoxA(nullptr, "Hello\nworld", "Target box", MB_YESNO | MB_ICONQUESTION);
+  }
+  if (std::strcmp(commandLine, "child") == 0) {
+    char self[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started = {};
+    if (!CreateProcessA(self, nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started)) return 6;
+    const common::UniqueHandle process(started.hProcess);
+    const common::UniqueHandle thread(started.hThread);
+    return 5;
   }
   WNDCLASSA hover = {};
   hover.lpfnWndProc = HoverArea;

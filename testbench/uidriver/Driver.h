@@ -68,6 +68,8 @@ enum class WindowKind { Any, Dialog, MessageBox };
 // A visible top-level window of the process of that kind with that caption
 // (null: any), or null when there is none.
 HWND FindProcessWindow(DWORD processId, const std::string* caption, WindowKind kind);
+// A visible top-level window of that class in any process, or null.
+HWND FindWindowOfClass(const std::string& className);
 // Checks `done` every 20 ms until it is true or `limitMs` have passed;
 // true when `done` became true.
 bool PollFor(DWORD limitMs, const std::function<bool()>& done);

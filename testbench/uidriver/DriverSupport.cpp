@@ -102,6 +102,11 @@ HWND FindProcessWindow(DWORD processId, const std::string* caption, WindowKind k
   return search.found;
 }
 
+HWND FindWindowOfClass(const std::string& className) {
+  const HWND window = FindWindowW(Widen(className).c_str(), nullptr);
+  return window != nullptr && IsWindowVisible(window) ? window : nullptr;
+}
+
 bool PollFor(DWORD limitMs, const std::function<bool()>& done) {
   const DWORD begin = GetTickCount();
   while (!done()) {

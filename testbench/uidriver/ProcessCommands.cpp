@@ -8,7 +8,13 @@
 //                     it ends); prints "no-window"
 //   timeout MS        how long the wait-* commands wait (default 15000)
 //   sleep MS          pauses
+//   attach CLASS      waits for a visible top-level window of that class in
+//                     any process (a program the started one started); that
+//                     process becomes the program later commands act on
+//                     (wait-exit reports its exit) and the window the current
+//                     window; prints "attached class=CLASS caption=CAPTION"
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "Driver.h"
@@ -64,6 +70,25 @@ void ExpectNoWindow(Driver& d, const std::string& args) {
   d.Say("no-window");
 }
 
+void Attach(Driver& d, const std::string& className) {
+  if (className.empty()) throw CommandError("no window class named");
+  HWND found = nullptr;
+  PollFor(d.timeoutMs, [&] {
+    found = FindWindowOfClass(className);
+    return found != nullptr;
+  });
+  if (found == nullptr) throw CommandError("no window of class " + className + " in time");
+  DWORD processId = 0;
+  GetWindowThreadProcessId(found, &processId);
+  UniqueHandle process(OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION | PROCESS_TERMINATE, FALSE, processId));
+  if (!process) throw CommandError("cannot open the window's process (error " + std::to_string(GetLastError()) + ")");
+  d.process = std::move(process);
+  d.thread.Reset();
+  d.processId = processId;
+  d.window = found;
+  d.Say("attached class=" + ClassName(found) + " caption=" + WindowText(found));
+}
+
 void Timeout(Driver& d, const std::string& args) { d.timeoutMs = ParseNumber(args, "milliseconds"); }
 void Pause(Driver&, const std::string& args) { Sleep(ParseNumber(args, "milliseconds")); }
 
@@ -76,6 +101,7 @@ void RegisterProcessCommands(CommandTable& table) {
   table["start"] = Start;
   table["wait-exit"] = WaitExit;
   table["expect-no-window"] = ExpectNoWindow;
+  table["attach"] = Attach;
   table["timeout"] = Timeout;
   table["sleep"] = Pause;
 }

@@ -14,6 +14,8 @@
 //                        window's rectangle in screen pixels
 //   wait-closed          waits until the current window is gone or hidden;
 //                        prints "closed"
+//   wait-caption TEXT    waits until the current window's caption is TEXT;
+//                        prints "caption TEXT"
 //   windows              prints "visible class=CLASS caption=CAPTION" for each
 //                        visible top-level window of the program
 #include <string>
@@ -105,6 +107,14 @@ void WaitClosed(Driver& d, const std::string&) {
   d.Say("closed");
 }
 
+void WaitCaption(Driver& d, const std::string& caption) {
+  const HWND window = CurrentWindow(d);
+  if (!PollFor(d.timeoutMs, [&] { return !IsWindow(window) || WindowText(window) == caption; }) || !IsWindow(window)) {
+    throw CommandError("the caption did not become '" + caption + "'");
+  }
+  d.Say("caption " + caption);
+}
+
 struct Listing {
   const Driver* driver;
 };
@@ -142,6 +152,7 @@ void RegisterWindowCommands(CommandTable& table) {
   table["windows"] = Windows;
   table["wait-closed"] = WaitClosed;
   table["window-rect"] = WindowRect;
+  table["wait-caption"] = WaitCaption;
 }
 
 }  // namespace uidriver
