@@ -6,11 +6,10 @@
 
 namespace {
 
-using screen_test::Display_Pixel;
+using screen_test::Display_Pixel_When;
 using screen_test::Fill_Pixels;
 using screen_test::Read_Pixel;
 using screen_test::ScreenTest;
-using screen_test::Settle;
 
 struct DEPTH {
   unsigned Bits;
@@ -52,8 +51,8 @@ TEST_P(FullScreenTest, SwitchesTheDisplayFlipsThePictureAndRestoresTheMode) {
   EXPECT_EQ(Read_Pixel(bits, pitch, 320, 240, depth.Bits), depth.Green_Pixel);
   EXPECT_EQ(Read_Pixel(bits, pitch, 639, 479, depth.Bits), depth.Green_Pixel);
   screen->Unlock_Frontbuffer(bits);
-  Settle();
-  EXPECT_TRUE(Near(Display_Pixel(320, 240), RGB(0, 255, 0)));
+  const auto green = [](COLORREF pixel) { return Near(pixel, RGB(0, 255, 0)); };
+  EXPECT_TRUE(green(Display_Pixel_When(320, 240, green)));
 
   // The other buffer of the chain takes the next frame.
   ASSERT_TRUE(screen->Lock_Backbuffer(&bits, &pitch));

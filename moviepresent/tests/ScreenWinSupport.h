@@ -44,6 +44,24 @@ inline COLORREF Display_Pixel(int x, int y) {
   return pixel;
 }
 
+// The display pixel at (x, y) once it matches what is expected, or the last
+// one read when it has not after two seconds: what DirectDraw presents
+// reaches the display a little later, later still on a busy machine.
+template <typename Match>
+COLORREF Display_Pixel_When(int x, int y, Match matches) {
+  COLORREF pixel = Display_Pixel(x, y);
+  for (int i = 0; i < 80 && !matches(pixel); ++i) {
+    Pump();
+    Sleep(25);
+    pixel = Display_Pixel(x, y);
+  }
+  return pixel;
+}
+
+inline COLORREF Display_Pixel_When(int x, int y, COLORREF expected) {
+  return Display_Pixel_When(x, y, [expected](COLORREF pixel) { return pixel == expected; });
+}
+
 // Writes one pixel value into every pixel of a width x height area.
 inline void Fill_Pixels(void* bits, int pitch, int left, int width, int height,
                         unsigned bitCount, std::uint32_t pixel) {

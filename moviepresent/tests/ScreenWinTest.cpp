@@ -7,7 +7,7 @@
 
 namespace {
 
-using screen_test::Display_Pixel;
+using screen_test::Display_Pixel_When;
 using screen_test::Fill_Pixels;
 using screen_test::Read_Pixel;
 using screen_test::ScreenTest;
@@ -109,8 +109,9 @@ TEST_F(WindowedScreenTest, ShowBlitsThePictureWithTheLogoAtTheClientAreasBottomR
   Settle();
 
   const POINT origin = Client_Origin();
-  EXPECT_EQ(Display_Pixel(origin.x + 10, origin.y + 10), RGB(0x33, 0x66, 0x99));
-  EXPECT_EQ(Display_Pixel(origin.x + 160, origin.y + 120), RGB(0x33, 0x66, 0x99));
+  const COLORREF picture = RGB(0x33, 0x66, 0x99);
+  EXPECT_EQ(Display_Pixel_When(origin.x + 10, origin.y + 10, picture), picture);
+  EXPECT_EQ(Display_Pixel_When(origin.x + 160, origin.y + 120, picture), picture);
 
   const LOGO_PIXEL opaque = Find_Logo_Pixel(true);
   const LOGO_PIXEL transparent = Find_Logo_Pixel(false);
@@ -118,10 +119,9 @@ TEST_F(WindowedScreenTest, ShowBlitsThePictureWithTheLogoAtTheClientAreasBottomR
   ASSERT_GE(transparent.X, 0);
   const int logoLeft = origin.x + 320 - Logo_Width;
   const int logoTop = origin.y + 240 - Logo_Height;
-  EXPECT_EQ(Display_Pixel(logoLeft + opaque.X, logoTop + opaque.Y),
-            RGB(opaque.Red, opaque.Green, opaque.Blue));
-  EXPECT_EQ(Display_Pixel(logoLeft + transparent.X, logoTop + transparent.Y),
-            RGB(0x33, 0x66, 0x99));
+  const COLORREF logo = RGB(opaque.Red, opaque.Green, opaque.Blue);
+  EXPECT_EQ(Display_Pixel_When(logoLeft + opaque.X, logoTop + opaque.Y, logo), logo);
+  EXPECT_EQ(Display_Pixel_When(logoLeft + transparent.X, logoTop + transparent.Y, picture), picture);
 }
 
 TEST_F(WindowedScreenTest, LogoOffLeavesThePictureWholeAndInitSwitchesTheLogoOff) {
@@ -132,9 +132,10 @@ TEST_F(WindowedScreenTest, LogoOffLeavesThePictureWholeAndInitSwitchesTheLogoOff
   Settle();
   const POINT origin = Client_Origin();
   const LOGO_PIXEL opaque = Find_Logo_Pixel(true);
-  EXPECT_EQ(Display_Pixel(origin.x + 320 - Logo_Width + opaque.X,
-                          origin.y + 240 - Logo_Height + opaque.Y),
-            RGB(0x33, 0x66, 0x99));
+  const COLORREF picture = RGB(0x33, 0x66, 0x99);
+  EXPECT_EQ(Display_Pixel_When(origin.x + 320 - Logo_Width + opaque.X,
+                               origin.y + 240 - Logo_Height + opaque.Y, picture),
+            picture);
 }
 
 TEST_F(WindowedScreenTest, ClearFillsWholeRowsWithTheLowByteAndKeepsTheLogo) {
