@@ -16,6 +16,12 @@ void Clear_Buffer(void* bits, int pitch, unsigned width, unsigned height, unsign
   if (!pixel_rows::RowsFitPitch(rowBytes, stepBytes, pitch)) return;
 
   const int value = static_cast<int>(colour & 0xFFu);
+  if (stepBytes == rowBytes) {
+    // Rows back to back: one fill, which lets the C library take its
+    // fastest path for large blocks.
+    std::memset(bits, value, static_cast<std::size_t>(rowBytes * height));
+    return;
+  }
   for (std::int64_t r = 0; r < height; ++r) {
     std::memset(pixel_rows::ByteAt(bits, r * stepBytes), value, static_cast<std::size_t>(rowBytes));
   }
