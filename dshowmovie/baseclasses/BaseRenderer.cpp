@@ -111,7 +111,10 @@ HRESULT STDMETHODCALLTYPE CBaseRenderer::Run(REFERENCE_TIME tStart) {
     m_State = State_Running;
     SetEvent(m_evComplete.Get());
     SetEvent(m_evWake.Get());
-    // End of stream that came while paused is reported now.
+    // End of stream that came while paused is reported now, and one already
+    // reported is reported again: the graph forgets the completions it has
+    // counted (and drops a queued EC_COMPLETE) whenever it starts running.
+    m_bEOSDelivered = false;
     complete = TakeCompletion();
   }
   if (complete) SendCompletion();

@@ -11,6 +11,7 @@
 #include "CritSec.h"
 #include "EnumMediaTypes.h"
 #include "EnumPins.h"
+#include "FactoryTemplate.h"
 #include "MediaType.h"
 #include "PosPassThru.h"
 #include "RendererInputPin.h"

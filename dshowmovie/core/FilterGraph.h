@@ -36,6 +36,11 @@ inline constexpr char16_t kSourceFilterName[] = u"SOURCE";
 inline constexpr char16_t kRendererPinName[] = u"In";
 inline constexpr char16_t kSourcePinName[] = u"Output";
 inline constexpr std::int32_t kEventComplete = 1;       // EC_COMPLETE
+// Playback that stopped for good without completing: the user ended it, or
+// an error aborted it.
+inline constexpr std::int32_t kEventUserAbort = 0x02;    // EC_USERABORT
+inline constexpr std::int32_t kEventErrorAbort = 0x03;   // EC_ERRORABORT
+inline constexpr std::int32_t kEventErrorAbortEx = 0x45; // EC_ERRORABORTEX
 inline constexpr std::int32_t kStateStopped = 0;        // State_Stopped
 inline constexpr std::int32_t kStatePaused = 1;         // State_Paused
 inline constexpr std::int32_t kStateRunning = 2;        // State_Running

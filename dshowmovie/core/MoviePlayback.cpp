@@ -27,7 +27,12 @@ void MoviePlayback::checkMovieStatus() {
   std::intptr_t param2 = 0;
   // An empty queue fails the call and leaves the code at 0.
   mediaEvent->getEvent(&code, &param1, &param2, kPollTimeoutMs);
-  if (code == kEventComplete) endOfMovie = true;
+  // An aborted playback never completes: it ends the movie too, so that a
+  // host polling for the end is not kept waiting for ever.
+  if (code == kEventComplete || code == kEventUserAbort || code == kEventErrorAbort ||
+      code == kEventErrorAbortEx) {
+    endOfMovie = true;
+  }
   mediaEvent->freeEventParams(code, param1, param2);
 }
 

@@ -101,6 +101,11 @@ class BrelIDirectShowMovieImpl {
   // --- Library side only ---
   // A movie with one reference, the caller's; null when it cannot be made.
   static BrelIDirectShowMovieImpl* Construct();
+  // The creation function of the library's factory template: one movie
+  // object aggregated by `outer` (may be null), with no reference yet; null
+  // when memory is exhausted. *phr is set to success, or to the failure of
+  // the renderer base, in which case the object is the caller's to delete.
+  static CUnknown* WINAPI CreateInstance(LPUNKNOWN outer, HRESULT* phr);
   ~BrelIDirectShowMovieImpl() override;
 
   // The renderer base's hooks.
@@ -118,7 +123,7 @@ class BrelIDirectShowMovieImpl {
 
  private:
   friend class BrelDirectShowMovieLock;
-  explicit BrelIDirectShowMovieImpl(HRESULT* phr);
+  BrelIDirectShowMovieImpl(LPUNKNOWN outer, HRESULT* phr);
 
   // Destroyed in reverse order: the graph's interfaces go first, then the
   // frame buffer with its bufferLock, then the renderer base.

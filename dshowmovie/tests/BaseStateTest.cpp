@@ -160,4 +160,21 @@ TEST_F(BaseState, EndOfStreamWhilePausedCompletesWhenTheGraphRuns) {
   EXPECT_LE(renderer_->Rendered(), 1);
 }
 
+TEST_F(BaseState, PausingAfterTheEndAndRunningAgainReportsTheEndAgain) {
+  ASSERT_TRUE(SUCCEEDED(graph_.control->Run()));
+  ASSERT_EQ(graph_.WaitForEnd(20000), EC_COMPLETE);
+  // The graph drops a queued EC_COMPLETE when it starts running again, so a
+  // host that pauses and resumes before it polls must still find the end.
+  ASSERT_TRUE(SUCCEEDED(graph_.control->Pause()));
+  OAFilterState state = State_Stopped;
+  ASSERT_EQ(graph_.control->GetState(5000, &state), S_OK);
+  ASSERT_TRUE(SUCCEEDED(graph_.control->Run()));
+  bool complete = false;
+  for (int i = 0; i < 100 && !complete; ++i) {
+    complete = CompletionQueued();
+    if (!complete) Sleep(50);
+  }
+  EXPECT_TRUE(complete);
+}
+
 }  // namespace

@@ -2,6 +2,7 @@
 // deletion in each of its states.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -39,17 +40,44 @@ TEST_F(RunningMovie, EmptyQueueChangesNothing) {
 }
 
 TEST_F(RunningMovie, EachPollTakesOneEventAndTheEndComesAfterThoseAhead) {
-  world.events = {{0x0B, 5, 6}, {0x03, 7, 8}, {kEventComplete, 0, 0}, {0x0B, 0, 0}};
+  world.events = {{0x0B, 5, 6}, {0x0D, 7, 8}, {kEventComplete, 0, 0}, {0x0B, 0, 0}};
   playback().checkMovieStatus();
   EXPECT_FALSE(playback().reachedEndOfMovie());
   playback().checkMovieStatus();
-  EXPECT_FALSE(playback().reachedEndOfMovie()) << "an abort does not end the movie";
+  EXPECT_FALSE(playback().reachedEndOfMovie());
   playback().checkMovieStatus();
   EXPECT_TRUE(playback().reachedEndOfMovie());
   ASSERT_EQ(world.freedEvents.size(), 3u);
   EXPECT_EQ(world.freedEvents[0].param1, 5);
   EXPECT_EQ(world.freedEvents[1].param2, 8);
   EXPECT_EQ(world.freedEvents[2].code, kEventComplete);
+}
+
+TEST(AbortedMovie, AnAbortedPlaybackEndsTheMovie) {
+  // EC_USERABORT, EC_ERRORABORT and EC_ERRORABORTEX: the graph will never
+  // complete, so each ends the movie as EC_COMPLETE does, after the events
+  // ahead of it, and leaves the graph to deleteDirectShowMovie.
+  for (const std::int32_t abort : {0x02, 0x03, 0x45}) {
+    GraphWorld world;
+    FakePlatform platform(world);
+    MovieFilter* movie = createDirectShowMovie(platform, "movie.avi", MPF_R5G6B5);
+    ASSERT_NE(movie, nullptr);
+    world.log.clear();
+    world.events = {{0x0B, 0, 0}, {abort, -2147467259, 77}, {kEventComplete, 0, 0}};
+    MoviePlayback& playback = movie->playback();
+    playback.checkMovieStatus();
+    EXPECT_FALSE(playback.reachedEndOfMovie()) << abort;
+    playback.checkMovieStatus();
+    EXPECT_TRUE(playback.reachedEndOfMovie()) << abort;
+    ASSERT_EQ(world.freedEvents.size(), 2u);
+    EXPECT_EQ(world.freedEvents[1].code, abort);
+    EXPECT_EQ(world.freedEvents[1].param2, 77);
+    EXPECT_FALSE(world.Logged("stop")) << "the end does not stop the graph";
+    playback.checkMovieStatus();
+    EXPECT_EQ(world.freedEvents.size(), 2u) << "after the end the queue is left alone";
+    deleteDirectShowMovie(movie);
+    EXPECT_TRUE(world.NothingLeft());
+  }
 }
 
 TEST_F(RunningMovie, AfterTheEndTheQueueIsLeftAlone) {

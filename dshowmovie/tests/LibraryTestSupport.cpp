@@ -1,6 +1,8 @@
 #include "LibraryTestSupport.h"
 
+#include <cstddef>
 #include <cstdlib>
+#include <vector>
 
 namespace librarytest {
 
@@ -47,6 +49,53 @@ Rgb PixelAt(const void* buffer, MoviePixelFormat format, unsigned width, unsigne
   const unsigned word = p[0] | (p[1] << 8);
   return Rgb{static_cast<int>((word >> 11) << 3), static_cast<int>(((word >> 5) & 0x3F) << 2),
              static_cast<int>((word & 0x1F) << 3)};
+}
+
+Rgb DibPixel(const DibMovie& movie, unsigned x, unsigned y, int frame) {
+  const int red = movie.width > 1 ? static_cast<int>(x * 251 / (movie.width - 1)) & 0xF8 : 0;
+  const int green = movie.height > 1 ? static_cast<int>(y * 251 / (movie.height - 1)) & 0xFC : 0;
+  const int blue = ((frame * 40 + 64) % 256) & 0xF8;
+  return Rgb{red, green, blue};
+}
+
+bool SameColour(const Rgb& a, const Rgb& b) {
+  return a.red == b.red && a.green == b.green && a.blue == b.blue;
+}
+
+int DibFrameShown(const DibMovie& movie, const void* buffer, MoviePixelFormat format) {
+  const Rgb corner = PixelAt(buffer, format, movie.width, 0, 0);
+  for (int f = 0; f < movie.frames; ++f) {
+    if (SameColour(corner, DibPixel(movie, 0, 0, f))) return f;
+  }
+  return -1;
+}
+
+int CountWrongDibPixels(const DibMovie& movie, const void* buffer, MoviePixelFormat format,
+                        int frame, unsigned step, bool report) {
+  std::vector<unsigned> xs;
+  std::vector<unsigned> ys;
+  for (unsigned x = 0; x < movie.width; x += step) xs.push_back(x);
+  if (xs.back() != movie.width - 1) xs.push_back(movie.width - 1);
+  for (unsigned y = 0; y < movie.height; y += step) ys.push_back(y);
+  if (ys.back() != movie.height - 1) ys.push_back(movie.height - 1);
+  int wrong = 0;
+  for (unsigned y : ys) {
+    for (unsigned x : xs) {
+      const Rgb seen = PixelAt(buffer, format, movie.width, x, y);
+      const Rgb want = DibPixel(movie, x, y, frame);
+      // The 32-bit layout's fourth byte is an opaque alpha.
+      const std::size_t pixel = static_cast<std::size_t>(y) * movie.width + x;
+      const bool opaque = format != MPF_A8R8G8B8 ||
+                          static_cast<const std::uint8_t*>(buffer)[pixel * 4 + 3] == 0xFF;
+      if (SameColour(seen, want) && opaque) continue;
+      if (++wrong <= 5 && report) {
+        ADD_FAILURE() << movie.name << " pixel (" << x << ", " << y << ") is " << seen.red << ","
+                      << seen.green << "," << seen.blue << ", not " << want.red << ","
+                      << want.green << "," << want.blue;
+      }
+    }
+  }
+  return wrong;
 }
 
 }  // namespace librarytest

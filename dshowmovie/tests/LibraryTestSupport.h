@@ -38,6 +38,34 @@ struct Rgb {
 // but 1 is the 16-bit layout, whose channels come back shifted to 8 bits).
 Rgb PixelAt(const void* buffer, MoviePixelFormat format, unsigned width, unsigned x, unsigned y);
 
+// A movie written by testbench/movies/make-dib-avi.py: uncompressed 24-bit
+// bottom-up rows, red by column, green by row (0 at the top), blue by frame.
+struct DibMovie {
+  const char* name;
+  unsigned width;
+  unsigned height;
+  int frames;
+  float fps;
+};
+inline constexpr DibMovie kDibFiveByFour = {"dib5x4.avi", 5, 4, 10, 10.0f};
+inline constexpr DibMovie kDibThreeByThree = {"dib3x3.avi", 3, 3, 10, 10.0f};
+inline constexpr DibMovie kDibQuarterVga = {"dib320x240.avi", 320, 240, 30, 15.0f};
+inline constexpr DibMovie kDibFullHd = {"dib1920x1080.avi", 1920, 1080, 3, 3.0f};
+
+// The colour the writer gave pixel (x, y) of frame `frame`. Red and blue are
+// multiples of 8 and green of 4, so the 16-bit layout keeps them exactly.
+Rgb DibPixel(const DibMovie& movie, unsigned x, unsigned y, int frame);
+bool SameColour(const Rgb& a, const Rgb& b);
+// Which frame a buffer holds, told by its top-left pixel; -1 when that pixel
+// belongs to no frame of the movie (a picture upside down, for one).
+int DibFrameShown(const DibMovie& movie, const void* buffer, MoviePixelFormat format);
+// Compares a buffer with frame `frame` (and, in the 32-bit layout, the alpha
+// byte with 0xFF), every `step`-th row and column and the last ones.
+// Returns the number of pixels that differ; with `report`, the first few are
+// reported as test failures.
+int CountWrongDibPixels(const DibMovie& movie, const void* buffer, MoviePixelFormat format,
+                        int frame, unsigned step = 1, bool report = true);
+
 // Base of every test: COM initialised on the test thread, as a game does.
 class LibraryTest : public ::testing::Test {
  protected:

@@ -15,17 +15,40 @@ namespace {
 constexpr CLSID kRendererClassId = {
     0x4792078a, 0x15f7, 0x41f4, {0x95, 0xf9, 0x9a, 0x7d, 0x0a, 0x99, 0x2a, 0x10}};
 
+// Success first; the renderer base overwrites it should it fail.
+HRESULT* StartWithSuccess(HRESULT* phr) {
+  if (phr != nullptr) *phr = S_OK;
+  return phr;
+}
+
 }  // namespace
 
-BrelIDirectShowMovieImpl::BrelIDirectShowMovieImpl(HRESULT* phr)
-    : CBaseVideoRenderer(kRendererClassId, nullptr, nullptr, phr) {}
+// The base classes' table of the objects this library can make: the movie
+// renderer alone. It is never registered and the library exports no class
+// factory, so there is neither an initialisation function nor set-up data.
+CFactoryTemplate g_Templates[] = {
+    {L"DIRECTSHOWMOVIERENDERER", &kRendererClassId, BrelIDirectShowMovieImpl::CreateInstance,
+     nullptr, nullptr},
+};
+int g_cTemplates = sizeof(g_Templates) / sizeof(g_Templates[0]);
+
+BrelIDirectShowMovieImpl::BrelIDirectShowMovieImpl(LPUNKNOWN outer, HRESULT* phr)
+    : CBaseVideoRenderer(kRendererClassId, nullptr, outer, StartWithSuccess(phr)) {}
 
 BrelIDirectShowMovieImpl::~BrelIDirectShowMovieImpl() = default;
 
+CUnknown* WINAPI BrelIDirectShowMovieImpl::CreateInstance(LPUNKNOWN outer, HRESULT* phr) {
+  BrelIDirectShowMovieImpl* movie = new (std::nothrow) BrelIDirectShowMovieImpl(outer, phr);
+  if (movie == nullptr && phr != nullptr) *phr = E_OUTOFMEMORY;
+  return movie;
+}
+
 BrelIDirectShowMovieImpl* BrelIDirectShowMovieImpl::Construct() {
   HRESULT hr = S_OK;
-  BrelIDirectShowMovieImpl* movie = new (std::nothrow) BrelIDirectShowMovieImpl(&hr);
-  if (movie == nullptr) return nullptr;
+  // The movie of a graph is never aggregated.
+  CUnknown* made = CreateInstance(nullptr, &hr);
+  if (made == nullptr) return nullptr;
+  auto* movie = static_cast<BrelIDirectShowMovieImpl*>(made);
   // The first reference is the caller's (a COM object starts at 0); if the
   // base could not be built, dropping it again destroys the object.
   movie->NonDelegatingAddRef();

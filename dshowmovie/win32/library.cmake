@@ -7,7 +7,9 @@ if(WIN32)
   set(_dsm_include ${CMAKE_CURRENT_SOURCE_DIR}/include)
   set(_dsm_library_tests ${CMAKE_CURRENT_SOURCE_DIR}/tests)
 
-  add_library(Rushlight SHARED
+  # The library's code once, as objects: linked into the DLL, and into the
+  # test of the renderer object, which needs what the DLL does not export.
+  add_library(rushlight_objects OBJECT
     ${_dsm_win32}/AnsiName.cpp
     ${_dsm_win32}/BrelDirectShowInterface.cpp
     ${_dsm_win32}/BrelDirectShowMovieLock.cpp
@@ -17,17 +19,23 @@ if(WIN32)
     ${_dsm_win32}/GraphPieces.cpp
     ${_dsm_win32}/MovieInfoQuery.cpp
     ${_dsm_win32}/Win32MoviePlatform.cpp)
+  # The library's own view of the public header (RUSHLIGHT_BUILD) adds the
+  # renderer base and the private state.
+  target_include_directories(rushlight_objects PUBLIC ${_dsm_include} ${_dsm_win32})
+  target_compile_definitions(rushlight_objects PUBLIC RUSHLIGHT_BUILD)
+  target_link_libraries(rushlight_objects PUBLIC
+    dshowmovie_movie_core dshowmovie_baseclasses common_win32 strmiids ole32 oleaut32 uuid)
+  thornvale_warnings(rushlight_objects)
+
+  add_library(Rushlight SHARED)
+  target_link_libraries(Rushlight PRIVATE rushlight_objects)
   # GCC's two symbols per constructor and destructor: see Rushlight.h.
   if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
     target_sources(Rushlight PRIVATE ${_dsm_win32}/RushlightStructors.def)
   endif()
-  set_target_properties(Rushlight PROPERTIES PREFIX "")
-  # The host sees the public header only; the library's own view of it
-  # (RUSHLIGHT_BUILD) adds the renderer base and the private state.
-  target_include_directories(Rushlight PUBLIC ${_dsm_include} PRIVATE ${_dsm_win32})
-  target_compile_definitions(Rushlight PRIVATE RUSHLIGHT_BUILD)
-  target_link_libraries(Rushlight PRIVATE
-    dshowmovie_movie_core dshowmovie_baseclasses common_win32 strmiids ole32 oleaut32 uuid)
+  set_target_properties(Rushlight PROPERTIES PREFIX "" LINKER_LANGUAGE CXX)
+  # The host sees the public header only.
+  target_include_directories(Rushlight INTERFACE ${_dsm_include})
   # A library of the GUI subsystem, like the system's own.
   target_link_options(Rushlight PRIVATE -Wl,--subsystem,windows)
   thornvale_warnings(Rushlight)
@@ -42,6 +50,7 @@ if(WIN32)
             ${_dsm_library_tests}/LibraryInfoTest.cpp
             ${_dsm_library_tests}/LibraryPlaybackTest.cpp
             ${_dsm_library_tests}/LibraryCreationTest.cpp
+            ${_dsm_library_tests}/LibraryPictureSizeTest.cpp
     LIBS Rushlight common_win32 ole32 GTest::gtest
     LABELS unit
     RESOURCE_LOCK desktop
@@ -51,4 +60,25 @@ if(WIN32)
   add_custom_command(TARGET dshowmovie_library_test POST_BUILD
     COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:Rushlight>
             $<TARGET_FILE_DIR:dshowmovie_library_test>)
+
+  # Long runs through the DLL: many movies made and deleted, a copying
+  # thread against pausing, deletion at many moments. Each case is bounded by
+  # a watchdog.
+  thornvale_unit_test(dshowmovie_library_stress_test
+    SOURCES ${_dsm_library_tests}/LibraryTestSupport.cpp
+            ${_dsm_library_tests}/LibraryStressSupport.cpp
+            ${_dsm_library_tests}/LibraryLeakTest.cpp
+            ${_dsm_library_tests}/LibraryThreadTest.cpp
+    LIBS Rushlight common_win32 strmiids ole32 oleaut32 uuid psapi GTest::gtest
+    LABELS unit
+    RESOURCE_LOCK desktop
+    FIXTURES_REQUIRED test_movies
+    ENVIRONMENT TEST_MOVIE_DIR=${CMAKE_BINARY_DIR}/testdata/movies)
+
+  # The renderer object itself, linked from the library's objects: the
+  # factory template, creation, identity and aggregation.
+  thornvale_unit_test(dshowmovie_renderer_object_test
+    SOURCES ${_dsm_library_tests}/RendererObjectTest.cpp
+    LIBS rushlight_objects common_win32 GTest::gtest
+    LABELS unit)
 endif()

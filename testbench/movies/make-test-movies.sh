@@ -6,6 +6,12 @@
 #   mjpeg.avi      the same picture as Motion JPEG
 #   rgb24_snd.avi  rgb24 with a 440 Hz tone (22050 Hz mono 16-bit)
 #   snd.avi        the tone alone
+# and, written by make-dib-avi.py (avimux refuses some widths), uncompressed
+# 24-bit bottom-up DIB movies whose pixels follow a known pattern:
+#   dib5x4.avi     5x4, 10 frames at 10/s (rows padded from 15 to 16 bytes)
+#   dib3x3.avi     3x3, 10 frames at 10/s (rows padded from 9 to 12 bytes)
+#   dib320x240.avi 30 frames at 15/s
+#   dib1920x1080.avi  3 frames at 3/s
 set -eu
 out=$1
 mkdir -p "$out"
@@ -19,6 +25,11 @@ gst-launch-1.0 -q $V,format=I420 ! jpegenc ! avimux ! filesink location="$out/mj
 gst-launch-1.0 -q avimux name=m ! filesink location="$out/rgb24_snd.avi" \
   $V,format=BGR ! queue ! m. $A ! queue ! m.
 gst-launch-1.0 -q $A ! avimux ! filesink location="$out/snd.avi"
-for f in rgb24 i420 mjpeg rgb24_snd snd; do
+here=$(dirname "$0")
+python3 "$here/make-dib-avi.py" "$out/dib5x4.avi" 5 4 10 10
+python3 "$here/make-dib-avi.py" "$out/dib3x3.avi" 3 3 10 10
+python3 "$here/make-dib-avi.py" "$out/dib320x240.avi" 320 240 30 15
+python3 "$here/make-dib-avi.py" "$out/dib1920x1080.avi" 1920 1080 3 3
+for f in rgb24 i420 mjpeg rgb24_snd snd dib5x4 dib3x3 dib320x240 dib1920x1080; do
   [ -s "$out/$f.avi" ] || { echo "make-test-movies: $f.avi was not written" >&2; exit 1; }
 done

@@ -1,0 +1,171 @@
+#include "LibraryStressSupport.h"
+
+#include <dshow.h>
+#include <psapi.h>
+#include <qedit.h>
+
+#include <cstdio>
+#include <vector>
+
+#include "win32/ComPtr.h"
+
+// In libstrmiids, not declared by mingw's headers.
+EXTERN_C const CLSID CLSID_NullRenderer;
+EXTERN_C const CLSID CLSID_SampleGrabber;
+
+namespace librarytest {
+
+using common::ComPtr;
+
+Watchdog::Watchdog(const char* what, DWORD seconds)
+    : what_(what),
+      milliseconds_(seconds * 1000),
+      done_(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
+      thread_(CreateThread(nullptr, 0, &Watchdog::Watch, this, 0, nullptr)) {}
+
+Watchdog::~Watchdog() {
+  SetEvent(done_);
+  if (thread_ != nullptr) {
+    WaitForSingleObject(thread_, INFINITE);
+    CloseHandle(thread_);
+  }
+  CloseHandle(done_);
+}
+
+DWORD WINAPI Watchdog::Watch(void* self) {
+  auto* dog = static_cast<Watchdog*>(self);
+  if (WaitForSingleObject(dog->done_, dog->milliseconds_) == WAIT_OBJECT_0) return 0;
+  std::fprintf(stderr, "watchdog: %s did not finish within %lu s: hung\n", dog->what_.c_str(),
+               static_cast<unsigned long>(dog->milliseconds_ / 1000));
+  std::fflush(stderr);
+  std::fflush(stdout);
+  TerminateProcess(GetCurrentProcess(), 3);
+  return 1;
+}
+
+DWORD HandleCount() {
+  DWORD count = 0;
+  if (GetProcessHandleCount(GetCurrentProcess(), &count) && count != 0) return count;
+  // Wine answers 0 here: count the handle values that name an open object
+  // instead (handle values are multiples of 4 from the bottom of the table).
+  for (ULONG_PTR value = 4; value < 65536; value += 4) {
+    DWORD flags = 0;
+    if (GetHandleInformation(reinterpret_cast<HANDLE>(value), &flags)) ++count;
+  }
+  return count;
+}
+
+std::size_t HeapBytesInUse() {
+  std::vector<HANDLE> heaps(64);
+  DWORD count = GetProcessHeaps(static_cast<DWORD>(heaps.size()), heaps.data());
+  if (count > heaps.size()) {
+    heaps.resize(count);
+    count = GetProcessHeaps(count, heaps.data());
+  }
+  std::size_t bytes = 0;
+  for (DWORD i = 0; i < count && i < heaps.size(); ++i) {
+    if (!HeapLock(heaps[i])) continue;
+    PROCESS_HEAP_ENTRY entry = {};
+    while (HeapWalk(heaps[i], &entry)) {
+      if ((entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) != 0) bytes += entry.cbData;
+    }
+    HeapUnlock(heaps[i]);
+  }
+  return bytes;
+}
+
+std::size_t PrivateBytes() {
+  PROCESS_MEMORY_COUNTERS_EX counters = {};
+  counters.cb = sizeof counters;
+  if (!GetProcessMemoryInfo(GetCurrentProcess(),
+                            reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
+                            sizeof counters)) {
+    return 0;
+  }
+  return counters.PrivateUsage;
+}
+
+namespace {
+
+std::wstring Wide(const std::string& narrow) {
+  std::vector<wchar_t> wide(narrow.size() + 1);
+  const int n = MultiByteToWideChar(CP_ACP, 0, narrow.c_str(), -1, wide.data(),
+                                    static_cast<int>(wide.size()));
+  return n > 0 ? std::wstring(wide.data()) : std::wstring();
+}
+
+// The probe of a movie's creation: every stream's type, then the length and
+// rate of the last one.
+bool Probe(const std::wstring& name) {
+  ComPtr<IMediaDet> detector;
+  if (FAILED(CoCreateInstance(CLSID_MediaDet, nullptr, CLSCTX_INPROC_SERVER, IID_IMediaDet,
+                              detector.PutVoid()))) {
+    return false;
+  }
+  BSTR bstr = SysAllocString(name.c_str());
+  if (bstr == nullptr) return false;
+  bool ok = SUCCEEDED(detector->put_Filename(bstr));
+  long streams = 0;
+  ok = ok && SUCCEEDED(detector->get_OutputStreams(&streams));
+  for (long i = 0; ok && i < streams; ++i) {
+    AM_MEDIA_TYPE type = {};
+    ok = SUCCEEDED(detector->put_CurrentStream(i)) &&
+         SUCCEEDED(detector->get_StreamMediaType(&type));
+    if (type.cbFormat != 0) CoTaskMemFree(type.pbFormat);
+    if (type.pUnk != nullptr) type.pUnk->Release();
+  }
+  double value = 0.0;
+  detector->get_StreamLength(&value);
+  detector->get_FrameRate(&value);
+  SysFreeString(bstr);
+  return ok;
+}
+
+}  // namespace
+
+bool PlatformMovieCycle(const std::string& fileName, DWORD runMs) {
+  const std::wstring name = Wide(fileName);
+  if (!Probe(name)) return false;
+
+  ComPtr<IGraphBuilder> graph;
+  ComPtr<IMediaControl> control;
+  ComPtr<IBaseFilter> grabber;
+  ComPtr<ISampleGrabber> grabbing;
+  ComPtr<IBaseFilter> renderer;
+  if (FAILED(CoCreateInstance(CLSID_FilterGraph, nullptr, CLSCTX_INPROC, IID_IGraphBuilder,
+                              graph.PutVoid())) ||
+      FAILED(CoCreateInstance(CLSID_SampleGrabber, nullptr, CLSCTX_INPROC_SERVER, IID_IBaseFilter,
+                              grabber.PutVoid())) ||
+      FAILED(grabber.As(IID_ISampleGrabber, grabbing)) ||
+      FAILED(CoCreateInstance(CLSID_NullRenderer, nullptr, CLSCTX_INPROC_SERVER, IID_IBaseFilter,
+                              renderer.PutVoid()))) {
+    return false;
+  }
+  AM_MEDIA_TYPE rgb24 = {};
+  rgb24.majortype = MEDIATYPE_Video;
+  rgb24.subtype = MEDIASUBTYPE_RGB24;
+  rgb24.formattype = FORMAT_VideoInfo;
+  if (FAILED(grabbing->SetMediaType(&rgb24))) return false;
+
+  ComPtr<IBaseFilter> source;
+  ComPtr<IPin> output;
+  ComPtr<IPin> grabberIn;
+  ComPtr<IPin> grabberOut;
+  ComPtr<IPin> rendererIn;
+  if (FAILED(graph->AddFilter(grabber.Get(), L"GRABBER")) ||
+      FAILED(graph->AddFilter(renderer.Get(), L"NULL")) ||
+      FAILED(graph->AddSourceFilter(name.c_str(), L"SOURCE", source.Put())) ||
+      FAILED(source->FindPin(L"Output", output.Put())) ||
+      FAILED(grabber->FindPin(L"In", grabberIn.Put())) ||
+      FAILED(grabber->FindPin(L"Out", grabberOut.Put())) ||
+      FAILED(renderer->FindPin(L"In", rendererIn.Put())) ||
+      FAILED(graph->Connect(output.Get(), grabberIn.Get())) ||
+      FAILED(graph->Connect(grabberOut.Get(), rendererIn.Get())) ||
+      FAILED(graph.As(IID_IMediaControl, control)) || FAILED(control->Run())) {
+    return false;
+  }
+  Sleep(runMs);
+  return SUCCEEDED(control->Stop());
+}
+
+}  // namespace librarytest
