@@ -80,3 +80,13 @@ function(thornvale_fuzz_target name)
   set_tests_properties(${name}.short_run PROPERTIES LABELS fuzz)
   file(MAKE_DIRECTORY ${scratch})
 endfunction()
+
+# thornvale_dlls_beside(TARGET): Windows finds a program's DLLs beside it, so
+# every DLL of this project that TARGET loads (directly or through another)
+# is copied next to it after each build.
+function(thornvale_dlls_beside target)
+  add_custom_command(TARGET ${target} POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_RUNTIME_DLLS:${target}>
+            $<TARGET_FILE_DIR:${target}>
+    COMMAND_EXPAND_LISTS)
+endfunction()

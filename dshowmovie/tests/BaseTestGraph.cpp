@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "win32/ProcessHandles.h"
+
 namespace basetest {
 
 std::wstring TestMovie(const wchar_t* name) {
@@ -51,16 +53,6 @@ HRESULT TestGraph::Rewind() {
                                AM_SEEKING_NoPositioning);
 }
 
-DWORD HandleCount() {
-  DWORD count = 0;
-  if (GetProcessHandleCount(GetCurrentProcess(), &count) && count != 0) return count;
-  // Wine answers 0 here: count the handle values that name an open object
-  // instead (handle values are multiples of 4 from the bottom of the table).
-  for (ULONG_PTR value = 4; value < 65536; value += 4) {
-    DWORD flags = 0;
-    if (GetHandleInformation(reinterpret_cast<HANDLE>(value), &flags)) ++count;
-  }
-  return count;
-}
+DWORD HandleCount() { return common::ProcessHandleCount(); }
 
 }  // namespace basetest

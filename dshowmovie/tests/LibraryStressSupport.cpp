@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "win32/ComPtr.h"
+#include "win32/ProcessHandles.h"
 
 // In libstrmiids, not declared by mingw's headers.
 EXTERN_C const CLSID CLSID_NullRenderer;
@@ -43,17 +44,7 @@ DWORD WINAPI Watchdog::Watch(void* self) {
   return 1;
 }
 
-DWORD HandleCount() {
-  DWORD count = 0;
-  if (GetProcessHandleCount(GetCurrentProcess(), &count) && count != 0) return count;
-  // Wine answers 0 here: count the handle values that name an open object
-  // instead (handle values are multiples of 4 from the bottom of the table).
-  for (ULONG_PTR value = 4; value < 65536; value += 4) {
-    DWORD flags = 0;
-    if (GetHandleInformation(reinterpret_cast<HANDLE>(value), &flags)) ++count;
-  }
-  return count;
-}
+DWORD HandleCount() { return common::ProcessHandleCount(); }
 
 std::size_t HeapBytesInUse() {
   std::vector<HANDLE> heaps(64);

@@ -56,10 +56,7 @@ if(WIN32)
     RESOURCE_LOCK desktop
     FIXTURES_REQUIRED test_movies
     ENVIRONMENT TEST_MOVIE_DIR=${CMAKE_BINARY_DIR}/testdata/movies)
-  # Windows finds a program's DLLs beside it: put Rushlight.dll there.
-  add_custom_command(TARGET dshowmovie_library_test POST_BUILD
-    COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:Rushlight>
-            $<TARGET_FILE_DIR:dshowmovie_library_test>)
+  thornvale_dlls_beside(dshowmovie_library_test)
 
   # Long runs through the DLL: many movies made and deleted, a copying
   # thread against pausing, deletion at many moments. Each case is bounded by
@@ -74,6 +71,7 @@ if(WIN32)
     RESOURCE_LOCK desktop
     FIXTURES_REQUIRED test_movies
     ENVIRONMENT TEST_MOVIE_DIR=${CMAKE_BINARY_DIR}/testdata/movies)
+  thornvale_dlls_beside(dshowmovie_library_stress_test)
 
   # The renderer object itself, linked from the library's objects: the
   # factory template, creation, identity and aggregation.

@@ -31,13 +31,6 @@ if(WIN32)
   target_link_libraries(moviepresent_dll_internals INTERFACE
     Dunmere moviepresent_logic_core moviepresent_drawing_core common_win32 ddraw dsound user32 gdi32)
 
-  # Windows finds a program's DLLs beside it.
-  function(moviepresent_dlls_beside target)
-    add_custom_command(TARGET ${target} POST_BUILD
-      COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:Dunmere> $<TARGET_FILE:tamsk_sdk>
-              $<TARGET_FILE_DIR:${target}>)
-  endfunction()
-
   # The window and the sound tracks against Wine's user32 and DirectSound.
   thornvale_unit_test(moviepresent_platform_test
     SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/tests/WindowWinTest.cpp
@@ -45,7 +38,7 @@ if(WIN32)
     LIBS moviepresent_dll_internals GTest::gtest
     LABELS unit
     RESOURCE_LOCK desktop)
-  moviepresent_dlls_beside(moviepresent_platform_test)
+  thornvale_dlls_beside(moviepresent_platform_test)
 
   # The screen against Wine's DirectDraw: windowed and full screen, read back
   # from the display.
@@ -56,7 +49,7 @@ if(WIN32)
     LIBS moviepresent_dll_internals GTest::gtest
     LABELS unit
     RESOURCE_LOCK desktop)
-  moviepresent_dlls_beside(moviepresent_screen_test)
+  thornvale_dlls_beside(moviepresent_screen_test)
 
   # The player as a game uses it: the public header and the two DLLs; the
   # decoder's own core only makes the test movies.
@@ -65,7 +58,7 @@ if(WIN32)
     LIBS Dunmere tamsk_core GTest::gtest
     LABELS unit
     RESOURCE_LOCK desktop)
-  moviepresent_dlls_beside(moviepresent_player_test)
+  thornvale_dlls_beside(moviepresent_player_test)
 
   # Two programs whose captured sound is analysed: one streams a 660 Hz tone
   # through the sound tracks; the other is a game-like host showing a
@@ -74,12 +67,12 @@ if(WIN32)
   add_executable(moviepresent_sound_tone WIN32 ${CMAKE_CURRENT_SOURCE_DIR}/tests/SoundTrackWinTone.cpp)
   target_link_libraries(moviepresent_sound_tone PRIVATE moviepresent_dll_internals)
   thornvale_warnings(moviepresent_sound_tone)
-  moviepresent_dlls_beside(moviepresent_sound_tone)
+  thornvale_dlls_beside(moviepresent_sound_tone)
 
   add_executable(moviepresent_player_movie_host WIN32 ${CMAKE_CURRENT_SOURCE_DIR}/tests/PlayerMovieHost.cpp)
   target_link_libraries(moviepresent_player_movie_host PRIVATE Dunmere tamsk_core)
   thornvale_warnings(moviepresent_player_movie_host)
-  moviepresent_dlls_beside(moviepresent_player_movie_host)
+  thornvale_dlls_beside(moviepresent_player_movie_host)
 
   if(THORNVALE_WINDOWS_TESTS)
     # capture_test(NAME PROGRAM FREQUENCY_PATTERN [ARGS...]): runs PROGRAM
