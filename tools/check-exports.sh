@@ -1,22 +1,35 @@
 #!/bin/bash
-# check-exports.sh DLL EXPECTED: the DLL's export table names exactly the
-# entries listed in the file EXPECTED (one per line, C++ names demangled as
-# "c++filt -n" shows them, '#' starts a comment), nothing more and nothing less.
+# check-exports.sh DLL EXPECTED [MSVC_DEF]: the DLL's export table names
+# exactly the entries listed in the file EXPECTED (one per line, C++ names
+# demangled as "c++filt -n" shows them, '#' starts a comment) and, when
+# MSVC_DEF is given, exactly the MSVC-decorated names ("?...") that the
+# module-definition file MSVC_DEF defines as aliases; nothing more or less.
 set -u
-dll=$1 expected=$2
+dll=$1 expected=$2 msvc_def=${3:-}
 case $(file -b "$dll") in
   *x86-64*) prefix=x86_64-w64-mingw32 ;;
   *) prefix=i686-w64-mingw32 ;;
 esac
-actual=$("$prefix-objdump" -p "$dll" |
-  sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' |
-  sed -n 's/^\s*\[\s*[0-9]*\] //p' |
-  "$prefix-c++filt" -n | sort)
-wanted=$(sed 's/#.*//; s/^\s*//; s/\s*$//; /^$/d' "$expected" | sort)
-if [ "$actual" = "$wanted" ]; then
-  echo "ok   $dll exports exactly the $(echo "$wanted" | wc -l) listed entries"
-  exit 0
+names=$("$prefix-objdump" -p "$dll" |
+  sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' | sed -n 's/^\s*\[\s*[0-9]*\] //p')
+status=0
+# compare WANTED ACTUAL WHAT: prints the verdict, sets status on a difference.
+compare() {
+  if [ "$1" = "$2" ]; then
+    echo "ok   $dll exports exactly the $(echo "$1" | grep -c .) listed $3"
+  else
+    echo "FAIL $dll $3 differ (< missing, > unexpected):"
+    diff <(echo "$1") <(echo "$2") | grep '^[<>]'
+    status=1
+  fi
+}
+compare "$(sed 's/#.*//; s/^\s*//; s/\s*$//; /^$/d' "$expected" | sort)" \
+        "$(echo "$names" | grep -v '^?' | "$prefix-c++filt" -n | sort)" "entries of $expected"
+if [ -n "$msvc_def" ]; then
+  compare "$(sed -n 's/^\s*"\(?[^"]*\)"=.*/\1/p' "$msvc_def" | sort)" \
+          "$(echo "$names" | grep '^?' | sort)" "MSVC-decorated names of $msvc_def"
+elif echo "$names" | grep -q '^?'; then
+  echo "FAIL $dll exports MSVC-decorated names that no definition file lists"
+  status=1
 fi
-echo "FAIL $dll exports differ from $expected (< missing, > unexpected):"
-diff <(echo "$wanted") <(echo "$actual") | grep '^[<>]'
-exit 1
+exit $status

@@ -48,6 +48,15 @@
 #define RUSHLIGHT_STRUCTOR_API RUSHLIGHT_API
 #endif
 
+// RUSHLIGHT_CDECL: the calling convention of the static members, spelled out
+// for MSVC so that a host compiled with another default (/Gz, /Gr) still
+// calls them as the library was built.
+#if defined(_MSC_VER)
+#define RUSHLIGHT_CDECL __cdecl
+#else
+#define RUSHLIGHT_CDECL
+#endif
+
 #if defined(RUSHLIGHT_BUILD)
 #include "MovieComFilter.h"
 #endif
@@ -77,25 +86,25 @@ class BrelIDirectShowMovieImpl {
   };
 
   // Takes at most one event from the graph and notes the end of the movie.
-  RUSHLIGHT_API void checkMovieStatus();
+  RUSHLIGHT_API void checkMovieStatus() noexcept;
   // true pauses the graph, false runs it.
-  RUSHLIGHT_API void pause(bool paused);
+  RUSHLIGHT_API void pause(bool paused) noexcept;
   // true for every graph state other than running; false when it cannot tell.
-  RUSHLIGHT_API bool isPaused() const;
-  RUSHLIGHT_API unsigned int width() const;
-  RUSHLIGHT_API unsigned int height() const;
-  RUSHLIGHT_API float duration() const;
-  RUSHLIGHT_API float fps() const;
-  RUSHLIGHT_API bool hasSound() const;
+  RUSHLIGHT_API bool isPaused() const noexcept;
+  RUSHLIGHT_API unsigned int width() const noexcept;
+  RUSHLIGHT_API unsigned int height() const noexcept;
+  RUSHLIGHT_API float duration() const noexcept;
+  RUSHLIGHT_API float fps() const noexcept;
+  RUSHLIGHT_API bool hasSound() const noexcept;
   // A picture was written since the last resetUpdateFlag().
-  RUSHLIGHT_API bool hadAnUpdate() const;
-  RUSHLIGHT_API bool reachedEndOfMovie() const;
-  RUSHLIGHT_API void resetUpdateFlag();
+  RUSHLIGHT_API bool hadAnUpdate() const noexcept;
+  RUSHLIGHT_API bool reachedEndOfMovie() const noexcept;
+  RUSHLIGHT_API void resetUpdateFlag() noexcept;
   // The value given to createDirectShowMovie, unchanged.
-  RUSHLIGHT_API MoviePixelFormat format() const;
+  RUSHLIGHT_API MoviePixelFormat format() const noexcept;
   // Probes a file without playing it; true when it has a video stream.
   // *info is cleared first, so it is defined on every way out.
-  RUSHLIGHT_API static bool getMovieInfo(const char* fileName, Info* info);
+  RUSHLIGHT_API static bool RUSHLIGHT_CDECL getMovieInfo(const char* fileName, Info* info) noexcept;
 
 #if defined(RUSHLIGHT_BUILD)
   // --- Library side only ---
@@ -145,10 +154,10 @@ BASECLASSES_COM_CLASS_END
 // picture is written. Do not pause or delete the movie while holding it.
 class BrelDirectShowMovieLock final {
  public:
-  RUSHLIGHT_STRUCTOR_API explicit BrelDirectShowMovieLock(BrelIDirectShowMovieImpl* movie);
+  RUSHLIGHT_STRUCTOR_API explicit BrelDirectShowMovieLock(BrelIDirectShowMovieImpl* movie) noexcept;
   RUSHLIGHT_STRUCTOR_API ~BrelDirectShowMovieLock();
   // The frame buffer: height() rows of width() pixels, top row first, no gaps.
-  RUSHLIGHT_API void* pBuffer() const;
+  RUSHLIGHT_API void* pBuffer() const noexcept;
 
   BrelDirectShowMovieLock(const BrelDirectShowMovieLock&) = delete;
   BrelDirectShowMovieLock& operator=(const BrelDirectShowMovieLock&) = delete;
@@ -162,13 +171,14 @@ class BrelDirectShowInterface {
  public:
   // A new movie, already playing, for a file named in the ANSI code page
   // (at most 259 bytes); null when it cannot be played.
-  RUSHLIGHT_API static BrelIDirectShowMovieImpl* createDirectShowMovie(const char* fileName,
-                                                                      MoviePixelFormat format);
+  RUSHLIGHT_API static BrelIDirectShowMovieImpl* RUSHLIGHT_CDECL
+  createDirectShowMovie(const char* fileName, MoviePixelFormat format) noexcept;
   // Stops and destroys a movie; `movie` is null afterwards, also when it was.
-  RUSHLIGHT_API static void deleteDirectShowMovie(BrelIDirectShowMovieImpl*& movie);
+  RUSHLIGHT_API static void RUSHLIGHT_CDECL
+  deleteDirectShowMovie(BrelIDirectShowMovieImpl*& movie) noexcept;
 
   BrelDirectShowInterface() = default;
   BrelDirectShowInterface(const BrelDirectShowInterface&) = default;
   // There is nothing to copy.
-  RUSHLIGHT_API BrelDirectShowInterface& operator=(const BrelDirectShowInterface& other);
+  RUSHLIGHT_API BrelDirectShowInterface& operator=(const BrelDirectShowInterface& other) noexcept;
 };

@@ -3,8 +3,8 @@
 #include "Rushlight.h"
 #include "Win32MoviePlatform.h"
 
-BrelIDirectShowMovieImpl* BrelDirectShowInterface::createDirectShowMovie(const char* fileName,
-                                                                        MoviePixelFormat format) {
+BrelIDirectShowMovieImpl* BrelDirectShowInterface::createDirectShowMovie(
+    const char* fileName, MoviePixelFormat format) noexcept {
   rushlight::Win32MoviePlatform platform;
   dshowmovie::MovieFilter* movie = dshowmovie::createDirectShowMovie(
       platform, fileName, static_cast<dshowmovie::MoviePixelFormat>(format));
@@ -12,10 +12,11 @@ BrelIDirectShowMovieImpl* BrelDirectShowInterface::createDirectShowMovie(const c
   return static_cast<BrelIDirectShowMovieImpl*>(static_cast<rushlight::MovieComFilter*>(movie));
 }
 
-void BrelDirectShowInterface::deleteDirectShowMovie(BrelIDirectShowMovieImpl*& movie) {
+void BrelDirectShowInterface::deleteDirectShowMovie(BrelIDirectShowMovieImpl*& movie) noexcept {
   dshowmovie::deleteDirectShowMovie(movie);
 }
 
-BrelDirectShowInterface& BrelDirectShowInterface::operator=(const BrelDirectShowInterface&) {
+BrelDirectShowInterface& BrelDirectShowInterface::operator=(
+    const BrelDirectShowInterface&) noexcept {
   return *this;
 }

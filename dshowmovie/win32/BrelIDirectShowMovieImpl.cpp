@@ -95,28 +95,28 @@ dshowmovie::ResultCode BrelIDirectShowMovieImpl::findPin(const char16_t* name,
   return rushlight::FindComPin(baseFilter(), name, pin);
 }
 
-void BrelIDirectShowMovieImpl::checkMovieStatus() { playback_.checkMovieStatus(); }
+void BrelIDirectShowMovieImpl::checkMovieStatus() noexcept { playback_.checkMovieStatus(); }
 
-void BrelIDirectShowMovieImpl::pause(bool paused) { playback_.pause(paused); }
+void BrelIDirectShowMovieImpl::pause(bool paused) noexcept { playback_.pause(paused); }
 
-bool BrelIDirectShowMovieImpl::isPaused() const { return playback_.isPaused(); }
+bool BrelIDirectShowMovieImpl::isPaused() const noexcept { return playback_.isPaused(); }
 
-unsigned int BrelIDirectShowMovieImpl::width() const { return frame_.width(); }
+unsigned int BrelIDirectShowMovieImpl::width() const noexcept { return frame_.width(); }
 
-unsigned int BrelIDirectShowMovieImpl::height() const { return frame_.height(); }
+unsigned int BrelIDirectShowMovieImpl::height() const noexcept { return frame_.height(); }
 
-float BrelIDirectShowMovieImpl::duration() const { return playback_.duration(); }
+float BrelIDirectShowMovieImpl::duration() const noexcept { return playback_.duration(); }
 
-float BrelIDirectShowMovieImpl::fps() const { return playback_.fps(); }
+float BrelIDirectShowMovieImpl::fps() const noexcept { return playback_.fps(); }
 
-bool BrelIDirectShowMovieImpl::hasSound() const { return playback_.hasSound(); }
+bool BrelIDirectShowMovieImpl::hasSound() const noexcept { return playback_.hasSound(); }
 
-bool BrelIDirectShowMovieImpl::hadAnUpdate() const { return frame_.hadAnUpdate(); }
+bool BrelIDirectShowMovieImpl::hadAnUpdate() const noexcept { return frame_.hadAnUpdate(); }
 
-bool BrelIDirectShowMovieImpl::reachedEndOfMovie() const { return playback_.reachedEndOfMovie(); }
+bool BrelIDirectShowMovieImpl::reachedEndOfMovie() const noexcept { return playback_.reachedEndOfMovie(); }
 
-void BrelIDirectShowMovieImpl::resetUpdateFlag() { frame_.resetUpdateFlag(); }
+void BrelIDirectShowMovieImpl::resetUpdateFlag() noexcept { frame_.resetUpdateFlag(); }
 
-MoviePixelFormat BrelIDirectShowMovieImpl::format() const {
+MoviePixelFormat BrelIDirectShowMovieImpl::format() const noexcept {
   return static_cast<MoviePixelFormat>(playback_.format());
 }

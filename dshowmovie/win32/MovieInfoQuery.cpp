@@ -14,7 +14,7 @@ static_assert(offsetof(Info, fps) == offsetof(dshowmovie::MovieInfo, fps), "Info
 static_assert(offsetof(Info, width) == offsetof(dshowmovie::MovieInfo, width), "Info layout");
 static_assert(offsetof(Info, height) == offsetof(dshowmovie::MovieInfo, height), "Info layout");
 
-bool BrelIDirectShowMovieImpl::getMovieInfo(const char* fileName, Info* info) {
+bool BrelIDirectShowMovieImpl::getMovieInfo(const char* fileName, Info* info) noexcept {
   if (info == nullptr) return false;
   rushlight::Win32MoviePlatform platform;
   dshowmovie::MovieInfo found;

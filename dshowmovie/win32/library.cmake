@@ -29,10 +29,12 @@ if(WIN32)
 
   add_library(Rushlight SHARED)
   target_link_libraries(Rushlight PRIVATE rushlight_objects)
-  # GCC's two symbols per constructor and destructor: see Rushlight.h.
-  if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
-    target_sources(Rushlight PRIVATE ${_dsm_win32}/RushlightStructors.def)
-  endif()
+  # The MSVC-decorated names of the nineteen members beside GCC's, and GCC's
+  # complete-object constructor and destructor of the lock (see Rushlight.h).
+  thornvale_msvc_exports(Rushlight
+    REFERENCE ${_dsm_win32}/msvc/ExportReference.cpp
+    INCLUDES ${_dsm_include} ${PROJECT_SOURCE_DIR}/common
+    EXTRA_DEF ${_dsm_win32}/RushlightStructors.def)
   set_target_properties(Rushlight PROPERTIES PREFIX "" LINKER_LANGUAGE CXX)
   # The host sees the public header only.
   target_include_directories(Rushlight INTERFACE ${_dsm_include})

@@ -13,8 +13,13 @@
 // then Close_File, Destroy_Sound, Destroy_Screen, Destroy_Window,
 // Qor_Dunmere_Delete. Everything runs on the thread that created the window.
 //
-// The library is built with GCC (mingw-w64); the virtual table layout below is
-// GCC's, which places overloads in declaration order.
+// The virtual table is one binary layout for hosts of both compilers: slot 0
+// is a destructor with the semantics of MSVC's scalar deleting destructor,
+// then the 38 operations in the order below, Open_File from memory in slot 1
+// and from a path in slot 2. GCC and MSVC lay out a virtual destructor and
+// overloads differently, so the two compilers see two spellings of that one
+// layout (the _MSC_VER blocks). A host frees the player with
+// Qor_Dunmere_Delete, never with delete.
 #include <windows.h>
 
 #include "DunmereApi.h"
@@ -30,14 +35,33 @@ struct QOR_OVERLOAD;  // the decoder's open options (tamsk_sdk.h), passed throug
 // table and must not change. Forwarding operations do nothing (and give
 // false, 0 or null) while their part object does not exist.
 class DUNMERE {
- public:
+#if defined(_MSC_VER)
+ protected:
+  // MSVC gives a virtual destructor one slot, its scalar deleting destructor.
   virtual ~DUNMERE() = default;
 
+ public:
+  // Opens a movie held in memory / a movie file through the decoder handle.
+  // False without a handle (the last error stays) or when the decoder
+  // refuses (its result code goes to the last error). MSVC places overloads
+  // in reverse order of declaration: from memory in slot 1, from a path in 2.
+  virtual bool Open_File(const char* path, QOR_OVERLOAD* options) = 0;
+  virtual bool Open_File(void* data, unsigned int size, QOR_OVERLOAD* options) = 0;
+#else
+ protected:
+  // Slot 0 as MSVC's scalar deleting destructor: runs the destructor, frees
+  // the memory when bit 0 of flags is set, and returns this. GCC would give a
+  // virtual destructor two slots, so the interface declares this instead.
+  virtual DUNMERE* Scalar_Deleting_Destructor(unsigned int flags) = 0;
+  ~DUNMERE() = default;
+
+ public:
   // Opens a movie held in memory / a movie file through the decoder handle.
   // False without a handle (the last error stays) or when the decoder
   // refuses (its result code goes to the last error).
   virtual bool Open_File(void* data, unsigned int size, QOR_OVERLOAD* options) = 0;
   virtual bool Open_File(const char* path, QOR_OVERLOAD* options) = 0;
+#endif
   virtual void Close_File() = 0;
   // Frees the decoder handle for good; no later open can succeed.
   virtual void Destroy_Handle() = 0;
@@ -117,12 +141,12 @@ class DUNMERE {
 };
 
 // A new player holding a fresh decoder handle; null when memory is short.
-DUNMERE_API DUNMERE* Qor_Dunmere_New();
+DUNMERE_API DUNMERE* DUNMERE_CDECL Qor_Dunmere_New() noexcept;
 // Deletes a player (null is ignored). Call Destroy_Sound, Destroy_Screen and
 // Destroy_Window first so that the display mode and devices are given back.
-DUNMERE_API void Qor_Dunmere_Delete(DUNMERE* player);
+DUNMERE_API void DUNMERE_CDECL Qor_Dunmere_Delete(DUNMERE* player) noexcept;
 
 // Switch the logo overlay of the player's screen; a null player or one
 // without a screen is ignored. Create_Screen always starts with the logo off.
-DUNMERE_API void setLogoOn(DUNMERE* player);
-DUNMERE_API void setLogoOff(DUNMERE* player);
+DUNMERE_API void DUNMERE_CDECL setLogoOn(DUNMERE* player) noexcept;
+DUNMERE_API void DUNMERE_CDECL setLogoOff(DUNMERE* player) noexcept;

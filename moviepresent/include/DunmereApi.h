@@ -14,3 +14,12 @@
 #else
 #define DUNMERE_API
 #endif
+
+// DUNMERE_CDECL: the calling convention of the free functions and of the
+// host's message callback, spelled out for MSVC so that a host compiled with
+// another default (/Gz, /Gr) still calls them as the library was built.
+#if defined(_MSC_VER)
+#define DUNMERE_CDECL __cdecl
+#else
+#define DUNMERE_CDECL
+#endif

@@ -62,7 +62,7 @@ class QOR_DIRECTDRAW {
 
 // Makes one screen object without DirectDraw objects, logo off; Init is not
 // called. Null when memory is short.
-DUNMERE_API QOR_DIRECTDRAW* Qor_DirectDraw_New();
+DUNMERE_API QOR_DIRECTDRAW* DUNMERE_CDECL Qor_DirectDraw_New() noexcept;
 // Frees a screen object (null is ignored). Whatever it still holds is
 // released as End would.
-DUNMERE_API void Qor_DirectDraw_Delete(QOR_DIRECTDRAW* screen);
+DUNMERE_API void DUNMERE_CDECL Qor_DirectDraw_Delete(QOR_DIRECTDRAW* screen) noexcept;

@@ -50,7 +50,7 @@ class QOR_DIRECTSOUND {
 
 // Makes one sound object without a device, with room for 20 tracks; null
 // when memory is short.
-DUNMERE_API QOR_DIRECTSOUND* Qor_DirectSound_New();
+DUNMERE_API QOR_DIRECTSOUND* DUNMERE_CDECL Qor_DirectSound_New() noexcept;
 // Frees a sound object (null is ignored). Whatever it still holds is
 // released as End would.
-DUNMERE_API void Qor_DirectSound_Delete(QOR_DIRECTSOUND* sound);
+DUNMERE_API void DUNMERE_CDECL Qor_DirectSound_Delete(QOR_DIRECTSOUND* sound) noexcept;

@@ -10,7 +10,8 @@
 // a function taking (HWND, unsigned int, unsigned int, long) and returning
 // long; the platform's parameter types keep wParam, lParam and the result
 // whole on 64-bit Windows.
-typedef LRESULT (*QOR_MSG_CALLBACK)(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+typedef LRESULT(DUNMERE_CDECL* QOR_MSG_CALLBACK)(HWND window, UINT message, WPARAM wParam,
+                                                LPARAM lParam);
 
 // Pure virtual operations only; the order of the operations is the layout
 // of the exported virtual table and must not change. There is no virtual
@@ -49,8 +50,8 @@ class QOR_WINDOWS {
 
 // Makes one window object without a window or callback; null when memory is
 // short.
-DUNMERE_API QOR_WINDOWS* Qor_Windows_New();
+DUNMERE_API QOR_WINDOWS* DUNMERE_CDECL Qor_Windows_New() noexcept;
 // Frees a window object (null is ignored). The window itself is not
 // destroyed (call Destroy first); a window left alive is detached from the
 // freed object and falls back to default message processing.
-DUNMERE_API void Qor_Windows_Delete(QOR_WINDOWS* windows);
+DUNMERE_API void DUNMERE_CDECL Qor_Windows_Delete(QOR_WINDOWS* windows) noexcept;

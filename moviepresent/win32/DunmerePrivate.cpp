@@ -32,6 +32,12 @@ DUNMERE_PRIVATE::~DUNMERE_PRIVATE() {
   Qor_Windows_Delete(Window);
 }
 
+DUNMERE* DUNMERE_PRIVATE::Scalar_Deleting_Destructor(unsigned int flags) {
+  this->~DUNMERE_PRIVATE();
+  if ((flags & 1U) != 0) ::operator delete(this);
+  return this;
+}
+
 // --- The decoder handle ---
 
 bool DUNMERE_PRIVATE::Open_File(void* data, unsigned int size, QOR_OVERLOAD* options) {
@@ -229,17 +235,21 @@ void DUNMERE_PRIVATE::Set_Last_Error(int code) { Last_Error.Set_Last_Error(code)
 
 // --- Exported free functions ---
 
-DUNMERE* Qor_Dunmere_New() { return new (std::nothrow) DUNMERE_PRIVATE(); }
+DUNMERE* Qor_Dunmere_New() noexcept { return new (std::nothrow) DUNMERE_PRIVATE(); }
 
-void Qor_Dunmere_Delete(DUNMERE* player) { delete player; }
+void Qor_Dunmere_Delete(DUNMERE* player) noexcept {
+  // Slot 0 with bit 0 set: destroy and free, as delete on a player does in a
+  // host built with MSVC. Only players of Qor_Dunmere_New come here.
+  if (player != nullptr) static_cast<DUNMERE_PRIVATE*>(player)->Scalar_Deleting_Destructor(1);
+}
 
-void setLogoOn(DUNMERE* player) {
+void setLogoOn(DUNMERE* player) noexcept {
   // Players come only from Qor_Dunmere_New.
   auto* privatePlayer = static_cast<DUNMERE_PRIVATE*>(player);
   if (privatePlayer != nullptr && privatePlayer->Screen != nullptr) privatePlayer->Screen->setLogoOn();
 }
 
-void setLogoOff(DUNMERE* player) {
+void setLogoOff(DUNMERE* player) noexcept {
   auto* privatePlayer = static_cast<DUNMERE_PRIVATE*>(player);
   if (privatePlayer != nullptr && privatePlayer->Screen != nullptr) privatePlayer->Screen->setLogoOff();
 }

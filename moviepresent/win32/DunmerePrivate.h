@@ -6,6 +6,12 @@
 #include "Dunmere.h"
 #include "PlayerRules.h"
 
+// The destructor is not virtual: slot 0 (Scalar_Deleting_Destructor) is how
+// the interface destroys a player, for hosts of either compiler.
+#if defined(__GNUC__)
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wnon-virtual-dtor"
+#endif
 class DUNMERE_API DUNMERE_PRIVATE : public DUNMERE {
  public:
   // Takes a decoder handle from Qor_New (null when the decoder has none).
@@ -13,7 +19,7 @@ class DUNMERE_API DUNMERE_PRIVATE : public DUNMERE {
   // Frees the decoder handle and the part objects; parts not yet ended are
   // released by their own destructors, and a window object still holding a
   // window lets it go without destroying it.
-  ~DUNMERE_PRIVATE() override;
+  ~DUNMERE_PRIVATE();
   DUNMERE_PRIVATE(const DUNMERE_PRIVATE&) = delete;
   DUNMERE_PRIVATE& operator=(const DUNMERE_PRIVATE&) = delete;
 
@@ -69,10 +75,18 @@ class DUNMERE_API DUNMERE_PRIVATE : public DUNMERE {
   // Sets the last error text from the error table.
   void Set_Last_Error(int code);
 
+#if !defined(_MSC_VER)
+  // Slot 0 of the interface: the destructor, then the memory when bit 0 of
+  // flags is set; returns this. Qor_Dunmere_Delete passes 1.
+  DUNMERE* Scalar_Deleting_Destructor(unsigned int flags) override;
+#endif
+
   // These two switch the logo through the screen field directly. Friends
   // rather than an accessor, which would be one more exported member.
-  friend void setLogoOn(DUNMERE* player);
-  friend void setLogoOff(DUNMERE* player);
+#if defined(DUNMERE_BUILDING)
+  friend DUNMERE_API void DUNMERE_CDECL setLogoOn(DUNMERE* player) noexcept;
+  friend DUNMERE_API void DUNMERE_CDECL setLogoOff(DUNMERE* player) noexcept;
+#endif
 
  private:
   // Owned: freed with Qor_Delete by Destroy_Handle or the destructor.
@@ -86,3 +100,6 @@ class DUNMERE_API DUNMERE_PRIVATE : public DUNMERE {
   unsigned int Screen_Width = 0;
   unsigned int Screen_Height = 0;
 };
+#if defined(__GNUC__)
+#pragma GCC diagnostic pop
+#endif

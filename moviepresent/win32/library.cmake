@@ -15,6 +15,14 @@ if(WIN32)
     PRIVATE "$<LINK_LIBRARY:WHOLE_ARCHIVE,moviepresent_platform>")
   target_link_options(Dunmere PRIVATE -Wl,--subsystem,windows)
   thornvale_warnings(Dunmere)
+  # The MSVC-decorated names of the free functions and the exported classes'
+  # public members, beside GCC's.
+  thornvale_msvc_exports(Dunmere
+    REFERENCE ${CMAKE_CURRENT_SOURCE_DIR}/win32/msvc/ExportReference.cpp
+    INCLUDES ${CMAKE_CURRENT_SOURCE_DIR}/include ${CMAKE_CURRENT_SOURCE_DIR}/win32
+             ${CMAKE_CURRENT_SOURCE_DIR}/core ${PROJECT_SOURCE_DIR}/common
+             ${PROJECT_SOURCE_DIR}/external/tamsk_sdk/include
+    WITH_CXX_LIBRARY)
   thornvale_deliverable(Dunmere dll
                         ALLOWED_IMPORTS tamsk_sdk.dll
                         EXPORTS ${CMAKE_CURRENT_SOURCE_DIR}/win32/Dunmere.exports)

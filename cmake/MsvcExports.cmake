@@ -1,0 +1,92 @@
+# thornvale_msvc_exports(TARGET REFERENCE file INCLUDES dir... [WITH_CXX_LIBRARY]
+#                        [EXTRA_DEF file])
+# Gives the DLL TARGET the MSVC-decorated names of its entries, beside GCC's,
+# so that hosts built with Microsoft's compiler link and call it. REFERENCE
+# is a file whose ref_* functions each reference one entry; it is compiled in
+# MSVC's C++ ABI (clang) and in GCC's (this tree's compiler), and
+# tools/msvc-exports.py pairs the names into a module-definition file of
+# aliases that the DLL is linked with. EXTRA_DEF lines are copied into it.
+# WITH_CXX_LIBRARY lets the MSVC-mode compile see the tree's C++ library
+# headers, for references that include headers which use it (only the
+# names of the entries matter there, never the layouts).
+#
+# The MSVC-mode object is also compiled with stdcall as the default calling
+# convention (MSVC's /Gz) on x86: the test TARGET.msvc_imports then checks
+# that every entry either object imports is in the DLL's export table, so a
+# free function without its explicit __cdecl fails it.
+
+
+function(thornvale_msvc_exports target)
+  cmake_parse_arguments(M "WITH_CXX_LIBRARY" "REFERENCE;EXTRA_DEF" "INCLUDES" ${ARGN})
+  if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    set(triple i686-pc-windows-msvc)
+    # mingw-w64's headers need the architecture macro that GCC defines for them.
+    set(arch_flags -D_X86_)
+  else()
+    set(triple x86_64-pc-windows-msvc)
+    set(arch_flags)
+  endif()
+
+  # GCC's view: an object library of the tree's own compiler, as a host
+  # compiles the headers (no library-side definitions).
+  set(gnu ${target}_export_reference)
+  add_library(${gnu} OBJECT ${M_REFERENCE})
+  target_include_directories(${gnu} PRIVATE ${M_INCLUDES})
+  target_compile_options(${gnu} PRIVATE -O1)
+  thornvale_warnings(${gnu})
+
+  # MSVC's view. mingw-w64's system headers take their GCC path
+  # (-fgnuc-version); clang's _MSC_VER selects the MSVC view of our headers.
+  set(system_includes)
+  if(M_WITH_CXX_LIBRARY)
+    foreach(dir IN LISTS CMAKE_CXX_IMPLICIT_INCLUDE_DIRECTORIES)
+      if(dir MATCHES "/include/c\\+\\+")
+        list(APPEND system_includes -isystem ${dir})
+      endif()
+    endforeach()
+  endif()
+  list(APPEND system_includes -isystem ${CMAKE_FIND_ROOT_PATH}/include)
+  set(includes)
+  foreach(dir IN LISTS M_INCLUDES)
+    list(APPEND includes -I${dir})
+  endforeach()
+  set(msvc_flags --target=${triple} -fms-compatibility -fms-extensions -fgnuc-version=12
+      -std=c++17 -O1 ${arch_flags} -Wall -Wextra -Werror -Wno-\#warnings
+      ${system_includes} ${includes})
+  set(dir ${CMAKE_CURRENT_BINARY_DIR}/msvc-exports)
+  set(msvc_obj ${dir}/${target}-reference.obj)
+  set(msvc_stdcall_obj ${dir}/${target}-reference-stdcall.obj)
+  set(stdcall_flags)
+  if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    set(stdcall_flags -mrtd)
+  endif()
+  add_custom_command(OUTPUT ${msvc_obj} ${msvc_stdcall_obj}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${dir}
+    COMMAND clang++ ${msvc_flags} -MD -MF ${msvc_obj}.d -c ${M_REFERENCE} -o ${msvc_obj}
+    COMMAND clang++ ${msvc_flags} ${stdcall_flags} -c ${M_REFERENCE} -o ${msvc_stdcall_obj}
+    DEPENDS ${M_REFERENCE}
+    DEPFILE ${msvc_obj}.d
+    COMMENT "Compiling ${target}'s export reference in MSVC's C++ ABI"
+    VERBATIM COMMAND_EXPAND_LISTS)
+
+  set(def ${dir}/${target}.msvc.def)
+  set(extra)
+  if(M_EXTRA_DEF)
+    set(extra --include ${M_EXTRA_DEF})
+  endif()
+  add_custom_command(OUTPUT ${def}
+    COMMAND python3 ${PROJECT_SOURCE_DIR}/tools/msvc-exports.py ${msvc_obj}
+            $<TARGET_OBJECTS:${gnu}> ${def} ${extra}
+    DEPENDS ${msvc_obj} ${gnu} $<TARGET_OBJECTS:${gnu}>
+            ${PROJECT_SOURCE_DIR}/tools/msvc-exports.py ${M_EXTRA_DEF}
+    COMMENT "Pairing ${target}'s MSVC and GCC export names"
+    VERBATIM)
+  target_sources(${target} PRIVATE ${def})
+  set_target_properties(${target} PROPERTIES THORNVALE_MSVC_DEF ${def})
+  set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${def})
+
+  add_test(NAME ${target}.msvc_imports
+    COMMAND ${PROJECT_SOURCE_DIR}/tools/check-msvc-imports.sh $<TARGET_FILE:${target}>
+            ${msvc_obj} ${msvc_stdcall_obj})
+  set_tests_properties(${target}.msvc_imports PROPERTIES LABELS pe)
+endfunction()

@@ -1,0 +1,23 @@
+#!/bin/bash
+# check-msvc-imports.sh DLL OBJECT...: every entry that the objects (compiled
+# in MSVC's C++ ABI) import through __imp_ names is in the DLL's export table.
+set -u
+dll=$1
+shift
+case $(file -b "$dll") in
+  *x86-64*) prefix=x86_64-w64-mingw32 ;;
+  *) prefix=i686-w64-mingw32 ;;
+esac
+exports=$("$prefix-objdump" -p "$dll" |
+  sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' | sed -n 's/^\s*\[\s*[0-9]*\] //p' | sort -u)
+imports=$(llvm-nm -u "$@" | sed -n 's/^\s*U __imp_//p' | sort -u)
+[ -n "$imports" ] || { echo "FAIL no imports in $*"; exit 1; }
+missing=$(comm -23 <(echo "$imports") <(echo "$exports"))
+if [ -z "$missing" ]; then
+  echo "ok   $dll exports all $(echo "$imports" | wc -l) entries the MSVC-ABI objects import"
+  exit 0
+fi
+echo "FAIL $dll lacks these imports of $* (demangled by llvm-undname below):"
+echo "$missing"
+echo "$missing" | llvm-undname 2>/dev/null
+exit 1
