@@ -8,7 +8,8 @@
 # aliases that the DLL is linked with. EXTRA_DEF lines are copied into it.
 # WITH_CXX_LIBRARY lets the MSVC-mode compile see the tree's C++ library
 # headers, for references that include headers which use it (only the
-# names of the entries matter there, never the layouts).
+# names of the entries and the virtual tables matter there, never the
+# layouts of the objects).
 #
 # The MSVC-mode object is also compiled with stdcall as the default calling
 # convention (MSVC's /Gz) on x86: the test TARGET.msvc_imports then checks
@@ -16,17 +17,36 @@
 # free function without its explicit __cdecl fails it.
 
 
+# _thornvale_msvc_flags(OUT [WITH_CXX_LIBRARY] INCLUDES dir...): clang's
+# flags for compiling in MSVC's C++ ABI for this tree's architecture.
+# mingw-w64's system headers take their GCC path (-fgnuc-version); clang's
+# _MSC_VER selects the MSVC view of our headers.
+function(_thornvale_msvc_flags out)
+  cmake_parse_arguments(F "WITH_CXX_LIBRARY" "" "INCLUDES" ${ARGN})
+  if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    # mingw-w64's headers need the architecture macro that GCC defines for them.
+    set(flags --target=i686-pc-windows-msvc -D_X86_)
+  else()
+    set(flags --target=x86_64-pc-windows-msvc)
+  endif()
+  list(APPEND flags -fms-compatibility -fms-extensions -fgnuc-version=12 -std=c++17 -O1
+       -Wall -Wextra -Werror -Wno-\#warnings)
+  if(F_WITH_CXX_LIBRARY)
+    foreach(dir IN LISTS CMAKE_CXX_IMPLICIT_INCLUDE_DIRECTORIES)
+      if(dir MATCHES "/include/c\\+\\+")
+        list(APPEND flags -isystem ${dir})
+      endif()
+    endforeach()
+  endif()
+  list(APPEND flags -isystem ${CMAKE_FIND_ROOT_PATH}/include)
+  foreach(dir IN LISTS F_INCLUDES)
+    list(APPEND flags -I${dir})
+  endforeach()
+  set(${out} ${flags} PARENT_SCOPE)
+endfunction()
+
 function(thornvale_msvc_exports target)
   cmake_parse_arguments(M "WITH_CXX_LIBRARY" "REFERENCE;EXTRA_DEF" "INCLUDES" ${ARGN})
-  if(CMAKE_SIZEOF_VOID_P EQUAL 4)
-    set(triple i686-pc-windows-msvc)
-    # mingw-w64's headers need the architecture macro that GCC defines for them.
-    set(arch_flags -D_X86_)
-  else()
-    set(triple x86_64-pc-windows-msvc)
-    set(arch_flags)
-  endif()
-
   # GCC's view: an object library of the tree's own compiler, as a host
   # compiles the headers (no library-side definitions).
   set(gnu ${target}_export_reference)
@@ -35,24 +55,12 @@ function(thornvale_msvc_exports target)
   target_compile_options(${gnu} PRIVATE -O1)
   thornvale_warnings(${gnu})
 
-  # MSVC's view. mingw-w64's system headers take their GCC path
-  # (-fgnuc-version); clang's _MSC_VER selects the MSVC view of our headers.
-  set(system_includes)
+  # MSVC's view, also with stdcall as the default convention (MSVC's /Gz).
+  set(cxx_library)
   if(M_WITH_CXX_LIBRARY)
-    foreach(dir IN LISTS CMAKE_CXX_IMPLICIT_INCLUDE_DIRECTORIES)
-      if(dir MATCHES "/include/c\\+\\+")
-        list(APPEND system_includes -isystem ${dir})
-      endif()
-    endforeach()
+    set(cxx_library WITH_CXX_LIBRARY)
   endif()
-  list(APPEND system_includes -isystem ${CMAKE_FIND_ROOT_PATH}/include)
-  set(includes)
-  foreach(dir IN LISTS M_INCLUDES)
-    list(APPEND includes -I${dir})
-  endforeach()
-  set(msvc_flags --target=${triple} -fms-compatibility -fms-extensions -fgnuc-version=12
-      -std=c++17 -O1 ${arch_flags} -Wall -Wextra -Werror -Wno-\#warnings
-      ${system_includes} ${includes})
+  _thornvale_msvc_flags(msvc_flags ${cxx_library} INCLUDES ${M_INCLUDES})
   set(dir ${CMAKE_CURRENT_BINARY_DIR}/msvc-exports)
   set(msvc_obj ${dir}/${target}-reference.obj)
   set(msvc_stdcall_obj ${dir}/${target}-reference-stdcall.obj)
@@ -89,4 +97,32 @@ function(thornvale_msvc_exports target)
     COMMAND ${PROJECT_SOURCE_DIR}/tools/check-msvc-imports.sh $<TARGET_FILE:${target}>
             ${msvc_obj} ${msvc_stdcall_obj})
   set_tests_properties(${target}.msvc_imports PROPERTIES LABELS pe)
+endfunction()
+
+# thornvale_msvc_layout_check(TARGET PROBE file INCLUDES dir... [WITH_CXX_LIBRARY]
+#                             [DEFINITIONS def...] CLASSES class...)
+# Test TARGET.msvc_layout: PROBE, compiled in MSVC's C++ ABI, emits the
+# vftable of each CLASS; tools/check-vtable-layout.py compares every slot
+# (and on x86 the bytes each function pops) with the GCC-built DLL's tables.
+function(thornvale_msvc_layout_check target)
+  cmake_parse_arguments(L "WITH_CXX_LIBRARY" "PROBE" "INCLUDES;DEFINITIONS;CLASSES" ${ARGN})
+  set(cxx_library)
+  if(L_WITH_CXX_LIBRARY)
+    set(cxx_library WITH_CXX_LIBRARY)
+  endif()
+  _thornvale_msvc_flags(msvc_flags ${cxx_library} INCLUDES ${L_INCLUDES})
+  list(TRANSFORM L_DEFINITIONS PREPEND -D)
+  set(obj ${CMAKE_CURRENT_BINARY_DIR}/msvc-exports/${target}-layout-probe.obj)
+  add_custom_command(OUTPUT ${obj}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/msvc-exports
+    COMMAND clang++ ${msvc_flags} -fno-rtti ${L_DEFINITIONS} -MD -MF ${obj}.d -c ${L_PROBE} -o ${obj}
+    DEPENDS ${L_PROBE}
+    DEPFILE ${obj}.d
+    COMMENT "Compiling ${target}'s vftable probe in MSVC's C++ ABI"
+    VERBATIM COMMAND_EXPAND_LISTS)
+  add_custom_target(${target}_layout_probe ALL DEPENDS ${obj})
+  add_test(NAME ${target}.msvc_layout
+    COMMAND python3 ${PROJECT_SOURCE_DIR}/tools/check-vtable-layout.py $<TARGET_FILE:${target}>
+            ${obj} ${L_CLASSES})
+  set_tests_properties(${target}.msvc_layout PROPERTIES LABELS pe)
 endfunction()

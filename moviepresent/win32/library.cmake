@@ -23,6 +23,15 @@ if(WIN32)
              ${CMAKE_CURRENT_SOURCE_DIR}/core ${PROJECT_SOURCE_DIR}/common
              ${PROJECT_SOURCE_DIR}/external/tamsk_sdk/include
     WITH_CXX_LIBRARY)
+  # The virtual tables of the four classes against MSVC's layout of them.
+  thornvale_msvc_layout_check(Dunmere
+    PROBE ${CMAKE_CURRENT_SOURCE_DIR}/win32/msvc/LayoutProbe.cpp
+    INCLUDES ${CMAKE_CURRENT_SOURCE_DIR}/include ${CMAKE_CURRENT_SOURCE_DIR}/win32
+             ${CMAKE_CURRENT_SOURCE_DIR}/core ${PROJECT_SOURCE_DIR}/common
+             ${PROJECT_SOURCE_DIR}/external/tamsk_sdk/include
+    WITH_CXX_LIBRARY
+    DEFINITIONS DUNMERE_STATIC
+    CLASSES DUNMERE_PRIVATE QOR_WINDOWS_PRIVATE QOR_DIRECTDRAW_PRIVATE QOR_DIRECTSOUND_PRIVATE)
   thornvale_deliverable(Dunmere dll
                         ALLOWED_IMPORTS tamsk_sdk.dll
                         EXPORTS ${CMAKE_CURRENT_SOURCE_DIR}/win32/Dunmere.exports)

@@ -1,0 +1,157 @@
+#!/usr/bin/env python3
+"""check-vtable-layout.py DLL PROBE_OBJ CLASS...
+
+Compares the virtual tables of the GCC-built DLL with MSVC's layout of the
+same classes. PROBE_OBJ is an MSVC-ABI object that emits each CLASS's
+vftable (??_7CLASS@@6B@); its entries name the operation of every slot. For
+each slot, the DLL's table (the exported _ZTV symbol) must point at the
+function that the DLL exports under that MSVC name, and on x86 the function
+must pop the bytes that MSVC's thiscall caller pushed: 4 for each parameter
+of the MSVC signature. MSVC's deleting destructor in slot 0 matches the
+DLL's Scalar_Deleting_Destructor.
+"""
+import re
+import struct
+import subprocess
+import sys
+
+
+def pe_image(path):
+    data = open(path, "rb").read()
+    pe = struct.unpack_from("<I", data, 0x3C)[0]
+    machine, nsections, _, _, _, optsize = struct.unpack_from("<HHIIIH", data, pe + 4)
+    opt = pe + 24
+    is64 = struct.unpack_from("<H", data, opt)[0] == 0x20B
+    base = struct.unpack_from("<Q" if is64 else "<I", data, opt + (24 if is64 else 28))[0]
+    dirs = opt + (112 if is64 else 96)
+    export_rva = struct.unpack_from("<I", data, dirs)[0]
+    sections = []
+    for i in range(nsections):
+        s = opt + optsize + 40 * i
+        vsize, va, rawsize, rawptr = struct.unpack_from("<IIII", data, s + 8)
+        sections.append((va, max(vsize, rawsize), rawptr))
+
+    def offset(rva):
+        for va, size, raw in sections:
+            if va <= rva < va + size:
+                return raw + rva - va
+        raise ValueError(f"RVA {rva:#x} is in no section")
+
+    _, _, _, _, _, base_ord, nfuncs, nnames, funcs, names, ords = struct.unpack_from(
+        "<IIHHIIIIIII", data, offset(export_rva))
+    exports = {}
+    for i in range(nnames):
+        name_rva = struct.unpack_from("<I", data, offset(names) + 4 * i)[0]
+        name = data[offset(name_rva):data.index(b"\0", offset(name_rva))].decode()
+        ordinal = struct.unpack_from("<H", data, offset(ords) + 2 * i)[0]
+        exports[name] = struct.unpack_from("<I", data, offset(funcs) + 4 * ordinal)[0]
+    return data, offset, base, is64, exports
+
+
+def probe_vftables(obj):
+    """{class: [MSVC name of each slot]} from the relocations of each vftable."""
+    out = subprocess.run(["llvm-objdump", "-r", obj], check=True, capture_output=True,
+                         text=True).stdout
+    tables = {}
+    for block in out.split("RELOCATION RECORDS FOR ")[1:]:
+        if not block.startswith("[.rdata]"):
+            continue
+        entries = re.findall(r"^[0-9a-f]+ IMAGE_REL_\w+\s+(\S+)$", block, re.M)
+        owners = {m.group(1) for e in entries for m in [re.search(r"@(\w+)@@", e)] if m}
+        if len(owners) == 1 and all(e.startswith("?") for e in entries):
+            tables[owners.pop()] = entries
+    return tables
+
+
+def undecorate(names):
+    out = subprocess.run(["llvm-undname"], input="\n".join(names) + "\n", check=True,
+                         capture_output=True, text=True).stdout
+    lines = [line for line in out.splitlines() if line and not line.startswith("?")]
+    if len(lines) != len(names):
+        sys.exit(f"check-vtable-layout: llvm-undname gave {len(lines)} names for {len(names)}")
+    return lines
+
+
+def popped_bytes(dll, va):
+    """The n of the first 'ret $n' (or 0 for 'ret') of the function at va."""
+    out = subprocess.run(["i686-w64-mingw32-objdump", "-d", "--no-show-raw-insn",
+                          f"--start-address={va:#x}", f"--stop-address={va + 0x2000:#x}", dll],
+                         check=True, capture_output=True, text=True).stdout
+    for line in out.splitlines():
+        m = re.search(r"\sret\s*(\$0x([0-9a-f]+))?\s*$", line)
+        if m:
+            return int(m.group(2), 16) if m.group(2) else 0
+    raise ValueError(f"no ret after {va:#x}")
+
+
+def pushed_bytes(signature):
+    """What an x86 thiscall caller pushes: 4 bytes per parameter of these
+    interfaces, whose parameters are all pointers, references and 32-bit
+    integers (anything else is refused, not guessed)."""
+    # The parameter list is the last top-level parenthesis group.
+    depth, end = 0, signature.rindex(")")
+    for start in range(end, -1, -1):
+        depth += {")": 1, "(": -1}.get(signature[start], 0)
+        if depth == 0:
+            break
+    params, part, depth = [], "", 0
+    for c in signature[start + 1:end]:
+        depth += {"(": 1, ")": -1}.get(c, 0)
+        if c == "," and depth == 0:
+            params.append(part)
+            part = ""
+        else:
+            part += c
+    params.append(part)
+    if [p.strip() for p in params] in ([""], ["void"]):
+        return 0
+    for p in params:
+        if re.search(r"\b(double|float|__int64)\b", p) or not re.search(
+                r"[*&]|\b(int|long|bool|char|short)\b|^\s*enum\b", p):
+            raise ValueError(f"parameter of unknown size: {p.strip()} in {signature}")
+    return 4 * len(params)
+
+
+def main(dll, probe, classes):
+    data, offset, base, is64, exports = pe_image(dll)
+    by_rva = {}
+    for name, rva in exports.items():
+        by_rva.setdefault(rva, set()).add(name)
+    tables = probe_vftables(probe)
+    ptr = 8 if is64 else 4
+    failures = 0
+    for cls in classes:
+        if cls not in tables:
+            sys.exit(f"check-vtable-layout: {probe} has no vftable of {cls}")
+        msvc = tables[cls]
+        vtable = exports.get(f"_ZTV{len(cls)}{cls}")
+        if vtable is None:
+            sys.exit(f"check-vtable-layout: {dll} exports no virtual table of {cls}")
+        signatures = undecorate(msvc)
+        for slot, (name, signature) in enumerate(zip(msvc, signatures)):
+            va = struct.unpack_from("<Q" if is64 else "<I", data,
+                                    offset(vtable + (2 + slot) * ptr))[0]
+            names = by_rva.get(va - base, set())
+            if name.startswith(("??_G", "??_E")):
+                ok = any("Scalar_Deleting_Destructor" in n for n in names)
+            else:
+                ok = name in names
+            verdict = "ok  " if ok else "FAIL"
+            detail = ""
+            if not is64:
+                popped, pushed = popped_bytes(dll, va), pushed_bytes(signature)
+                if popped != pushed:
+                    verdict = "FAIL"
+                detail = f" pops {popped}, MSVC pushes {pushed}"
+            failures += verdict == "FAIL"
+            shown = sorted(n for n in names if n.startswith(("?", "_ZN")))[:1] or ["(unexported)"]
+            print(f"{verdict} {cls} slot {slot:2}: {signature}{detail}"
+                  + ("" if ok else f"; the DLL has {shown[0]}"))
+    print(f"{failures} slot(s) differ")
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    if len(sys.argv) < 4:
+        sys.exit(__doc__)
+    sys.exit(main(sys.argv[1], sys.argv[2], sys.argv[3:]))
