@@ -19,6 +19,9 @@
 #     PROGRAM imports from DLL exactly the functions NAME, by name
 # install-test.sh run-beside WINE_RUN PROGRAM DLL...
 #     copies the DLLs beside PROGRAM and runs it under Wine; it must exit with 0
+# install-test.sh archive MAKE_PACKAGE BUILD_DIR OUT_DIR PREFIX
+#     the development archive of BUILD_DIR (tools/make-package.sh) must hold
+#     one folder of its own name with exactly the files of PREFIX
 set -u
 
 fail() { echo "install-test: $*" >&2; exit 1; }
@@ -128,7 +131,19 @@ case $mode in
     [ "$status" -eq 0 ] || fail "$(basename "$program") exited with $status"
     ;;
 
+  archive)
+    [ $# -eq 4 ] || fail "usage: archive MAKE_PACKAGE BUILD_DIR OUT_DIR PREFIX"
+    make_package=$1 build=$2 out=$3 prefix=$4
+    rm -rf "$out"
+    zip=$("$make_package" "$build" "$out") || fail "$make_package failed"
+    top=$(basename "$zip" .zip)
+    echo "$zip"
+    others=$(unzip -Z1 "$zip" | grep -v "^$top/") && fail "the archive holds more than the folder $top: $others"
+    unzip -q "$zip" -d "$out/unpacked" || fail "cannot unpack $zip"
+    diff -r "$prefix" "$out/unpacked/$top" >&2 || fail "the archive differs from the install in $prefix"
+    ;;
+
   *)
-    fail "unknown mode '$mode' (install, tree, build, refuse, run, imports or run-beside)"
+    fail "unknown mode '$mode' (install, tree, build, refuse, run, imports, run-beside or archive)"
     ;;
 esac
