@@ -8,7 +8,7 @@
 #   lib/TARGET.lib beside the GNU lib/libTARGET.dll.a. The target property
 #   THORNVALE_MSVC_IMPLIB holds the path.
 #
-# thornvale_msvc_abi_program(NAME SOURCES src...
+# thornvale_msvc_abi_program(NAME SOURCES src... [WINDOWS_HEADERS]
 #                            [INCLUDE_DIRECTORIES dir...] [SYSTEM_INCLUDE_DIRECTORIES dir...]
 #                            [LIBS target-or-.lib...] [SYSTEM_DEFS file.def...]
 #                            [ENTRY symbol] [SUBSYSTEM console|windows]
@@ -19,11 +19,15 @@
 #   brings its own ENTRY; there are no exceptions and no RTTI). A LIBS entry
 #   is a DLL target of this project, whose MSVC import library is linked and
 #   whose DLL (with the DLLs it loads) is copied beside the program, or the
-#   path of a .lib. Each SYSTEM_DEFS file lists the functions the program
-#   takes from one system DLL (LIBRARY kernel32.dll, then one export a line
-#   with its 32-bit __stdcall decoration, e.g. ExitProcess@4); an import
-#   library is made of it. On x86 the image is linked with /SAFESEH.
-#   The target NAME builds the objects and, unless LINK_AS_TEST, the program;
+#   path of a .lib. There are no Microsoft SDK headers here: WINDOWS_HEADERS
+#   compiles against mingw-w64's (<windows.h>), which expect a GNU compiler,
+#   so clang then also defines __GNUC__ (and _X86_ on x86, as GCC does); a
+#   header that tests __GNUC__ before _MSC_VER takes its GCC branch there.
+#   Without it the program declares what it calls itself. Each SYSTEM_DEFS
+#   file lists the functions the program takes from one system DLL (LIBRARY
+#   kernel32.dll, then one export a line with its 32-bit __stdcall
+#   decoration, e.g. ExitProcess@4); an import library is made of it. On
+#   x86 the image is linked with /SAFESEH. The target NAME builds the objects and, unless LINK_AS_TEST, the program;
 #   with LINK_AS_TEST the link is the ctest test of that name instead, for
 #   libraries that exist only at test time (an install). The custom target's
 #   property THORNVALE_PROGRAM holds the path of the .exe.
@@ -65,7 +69,7 @@ function(thornvale_msvc_import_library target)
 endfunction()
 
 function(thornvale_msvc_abi_program name)
-  cmake_parse_arguments(P "" "ENTRY;SUBSYSTEM;LINK_AS_TEST"
+  cmake_parse_arguments(P "WINDOWS_HEADERS" "ENTRY;SUBSYSTEM;LINK_AS_TEST"
     "SOURCES;INCLUDE_DIRECTORIES;SYSTEM_INCLUDE_DIRECTORIES;LIBS;SYSTEM_DEFS" ${ARGN})
   if(P_UNPARSED_ARGUMENTS OR NOT P_SOURCES)
     message(FATAL_ERROR "thornvale_msvc_abi_program(${name}): needs SOURCES, unknown arguments: ${P_UNPARSED_ARGUMENTS}")
@@ -87,6 +91,12 @@ function(thornvale_msvc_abi_program name)
   foreach(inc IN LISTS P_SYSTEM_INCLUDE_DIRECTORIES)
     list(APPEND flags -isystem ${inc})
   endforeach()
+  if(P_WINDOWS_HEADERS)
+    list(APPEND flags -fgnuc-version=4.2.1 -isystem /usr/share/mingw-w64/include)
+    if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+      list(APPEND flags -D_X86_)
+    endif()
+  endif()
 
   set(objects "")
   foreach(src IN LISTS P_SOURCES)
