@@ -11,7 +11,7 @@
 #
 # On i386 llvm-dlltool gives a plain name its leading underscore as MSVC code
 # references it (_Qor_New, with the import name Qor_New) and leaves names that
-# MSVC already decorates completely (?..., @...@n) as they are.
+# MSVC already decorates completely (?...) as they are.
 #
 # LLVM_READOBJ and LLVM_DLLTOOL name the tools (default: from PATH).
 set -euo pipefail
