@@ -45,94 +45,94 @@ class DUNMERE {
   // False without a handle (the last error stays) or when the decoder
   // refuses (its result code goes to the last error). MSVC places overloads
   // in reverse order of declaration: from memory in slot 1, from a path in 2.
-  virtual bool Open_File(const char* path, QOR_OVERLOAD* options) = 0;
-  virtual bool Open_File(void* data, unsigned int size, QOR_OVERLOAD* options) = 0;
+  virtual bool Open_File(const char* path, QOR_OVERLOAD* options) noexcept = 0;
+  virtual bool Open_File(void* data, unsigned int size, QOR_OVERLOAD* options) noexcept = 0;
 #else
  protected:
   // Slot 0 as MSVC's scalar deleting destructor: runs the destructor, frees
   // the memory when bit 0 of flags is set, and returns this. GCC would give a
   // virtual destructor two slots, so the interface declares this instead.
-  virtual DUNMERE* Scalar_Deleting_Destructor(unsigned int flags) = 0;
+  virtual DUNMERE* Scalar_Deleting_Destructor(unsigned int flags) noexcept = 0;
   ~DUNMERE() = default;
 
  public:
   // Opens a movie held in memory / a movie file through the decoder handle.
   // False without a handle (the last error stays) or when the decoder
   // refuses (its result code goes to the last error).
-  virtual bool Open_File(void* data, unsigned int size, QOR_OVERLOAD* options) = 0;
-  virtual bool Open_File(const char* path, QOR_OVERLOAD* options) = 0;
+  virtual bool Open_File(void* data, unsigned int size, QOR_OVERLOAD* options) noexcept = 0;
+  virtual bool Open_File(const char* path, QOR_OVERLOAD* options) noexcept = 0;
 #endif
-  virtual void Close_File() = 0;
+  virtual void Close_File() noexcept = 0;
   // Frees the decoder handle for good; no later open can succeed.
-  virtual void Destroy_Handle() = 0;
+  virtual void Destroy_Handle() noexcept = 0;
   // The decoder handle (owned by the player), or null.
-  virtual QOR_HANDLE* Get_Qor_Handle() = 0;
+  virtual QOR_HANDLE* Get_Qor_Handle() noexcept = 0;
 
   // Makes the sound object on first use and (re)initialises it.
   virtual bool Create_Sound(HWND window, unsigned int channels, unsigned int samplesPerSecond,
-                            unsigned int bitsPerSample) = 0;
-  virtual void Destroy_Sound() = 0;
+                            unsigned int bitsPerSample) noexcept = 0;
+  virtual void Destroy_Sound() noexcept = 0;
   // Adds a streamed track; its number, or 0 when it cannot be made.
   virtual unsigned int add_Track(unsigned int channels, unsigned int samplesPerSecond,
-                                 unsigned int bitsPerSample) = 0;
+                                 unsigned int bitsPerSample) noexcept = 0;
   // Locks the next bytes of a track's ring for writing (two parts when it wraps).
   virtual void Lock_Sound(unsigned int bytes, void** first, unsigned long* firstBytes,
-                          void** second, unsigned long* secondBytes, unsigned int track) = 0;
+                          void** second, unsigned long* secondBytes, unsigned int track) noexcept = 0;
   virtual void Unlock_Sound(void* first, unsigned long firstBytes, void* second,
-                            unsigned long secondBytes, unsigned int track) = 0;
-  virtual void Play_Sound(unsigned int track) = 0;
-  virtual void Stop_Sound(unsigned int track) = 0;
+                            unsigned long secondBytes, unsigned int track) noexcept = 0;
+  virtual void Play_Sound(unsigned int track) noexcept = 0;
+  virtual void Stop_Sound(unsigned int track) noexcept = 0;
   // Moves a track's write position on by bytes; playback starts on the third frame.
-  virtual unsigned int Next_Sound_Frame(unsigned int bytes, unsigned int track) = 0;
-  virtual unsigned int Sound_Track_Count() = 0;
+  virtual unsigned int Next_Sound_Frame(unsigned int bytes, unsigned int track) noexcept = 0;
+  virtual unsigned int Sound_Track_Count() noexcept = 0;
 
   // Makes the screen object on first use and initialises it at the size
   // snapped by Get_Resolution, which stays recorded even when Init fails.
   virtual bool Create_Screen(unsigned int width, unsigned int height, unsigned int bits,
-                             HWND window, bool fullScreen) = 0;
-  virtual void Destroy_Screen() = 0;
+                             HWND window, bool fullScreen) noexcept = 0;
+  virtual void Destroy_Screen() noexcept = 0;
   // Locks: pixel (0, 0) and bytes per row; the memory is valid until the unlock.
-  virtual bool Lock_Back_Screen(void** pixels, int* pitch) = 0;
+  virtual bool Lock_Back_Screen(void** pixels, int* pitch) noexcept = 0;
   // Unlocks (composing the logo while it is on); pixels is what the lock gave.
-  virtual void Unlock_Back_Screen(void* pixels) = 0;
+  virtual void Unlock_Back_Screen(void* pixels) noexcept = 0;
   // Flips (full screen) or blits into the window's client area (windowed).
-  virtual void Show_Back_Screen() = 0;
-  virtual void Clear_Back_Screen(unsigned long colour) = 0;
-  virtual bool Lock_Front_Screen(void** pixels, int* pitch) = 0;
-  virtual void Unlock_Front_Screen(void* pixels) = 0;
-  virtual void Clear_Front_Screen(unsigned long colour) = 0;
+  virtual void Show_Back_Screen() noexcept = 0;
+  virtual void Clear_Back_Screen(unsigned long colour) noexcept = 0;
+  virtual bool Lock_Front_Screen(void** pixels, int* pitch) noexcept = 0;
+  virtual void Unlock_Front_Screen(void* pixels) noexcept = 0;
+  virtual void Clear_Front_Screen(unsigned long colour) noexcept = 0;
   // Changes the display mode in full screen; the recorded size stays.
-  virtual void Set_Screen_Mode(unsigned int width, unsigned int height, unsigned int bits) = 0;
+  virtual void Set_Screen_Mode(unsigned int width, unsigned int height, unsigned int bits) noexcept = 0;
   // Draws text with the 8 x 8 font into locked pixel memory; needs no screen.
   // When pixels is the memory of the screen's current lock, nothing is
   // written outside that surface; otherwise the text is clipped only at the
   // top, the left and the end of a row, and the caller keeps it inside.
   virtual void Print(const char* text, int x, int y, int pitch, QOR_SURFACE_TYPE type,
-                     unsigned int colour, void* pixels) = 0;
+                     unsigned int colour, void* pixels) noexcept = 0;
   // QOR_SURFACE_NONE without a screen, else the screen's layout.
-  virtual QOR_SURFACE_TYPE Get_Surface_Type() = 0;
-  virtual unsigned int GetScreenWidth() = 0;
-  virtual unsigned int GetScreenHeight() = 0;
-  virtual void Restore_Surface() = 0;
+  virtual QOR_SURFACE_TYPE Get_Surface_Type() noexcept = 0;
+  virtual unsigned int GetScreenWidth() noexcept = 0;
+  virtual unsigned int GetScreenHeight() noexcept = 0;
+  virtual void Restore_Surface() noexcept = 0;
 
   // Makes the window object on first use, creates the window and shows it.
   // The two middle integers are passed on and not used.
   virtual bool Create_Window(HINSTANCE instance, const char* className, const char* title,
-                             int unused1, int unused2, int width, int height) = 0;
-  virtual void Destroy_Window() = 0;
+                             int unused1, int unused2, int width, int height) noexcept = 0;
+  virtual void Destroy_Window() noexcept = 0;
   // The key table: 256 ints, 1 while the key of that virtual-key code is down.
-  virtual int* Get_Key() = 0;
-  virtual void Center_Window() = 0;
-  virtual void Show_Window() = 0;
-  virtual HWND Get_Window() = 0;
+  virtual int* Get_Key() noexcept = 0;
+  virtual void Center_Window() noexcept = 0;
+  virtual void Show_Window() noexcept = 0;
+  virtual HWND Get_Window() noexcept = 0;
   // The window's callback for messages it does not handle itself; dropped
   // when there is no window yet.
-  virtual void SetMsgCallback(QOR_MSG_CALLBACK callback) = 0;
+  virtual void SetMsgCallback(QOR_MSG_CALLBACK callback) noexcept = 0;
   // "Failed to open the file !" or "Unknown error !"; owned by the library.
-  virtual const char* Get_Last_Error() const = 0;
+  virtual const char* Get_Last_Error() const noexcept = 0;
   // Snaps a size in place to 320x240, 512x384, 640x480, 800x600, 1024x768,
   // 1280x1024 or 1600x1200 (the first that holds both values).
-  virtual void Get_Resolution(int& width, int& height) = 0;
+  virtual void Get_Resolution(int& width, int& height) noexcept = 0;
 
  protected:
   DUNMERE() = default;

@@ -19,39 +19,39 @@ class QOR_DIRECTDRAW {
   // earlier set-up is ended first. The logo is off afterwards. False (with
   // nothing held) when a DirectDraw step fails.
   virtual bool Init(unsigned int width, unsigned int height, unsigned int bits, HWND window,
-                    bool fullScreen) = 0;
+                    bool fullScreen) noexcept = 0;
   // Releases everything Init obtained and restores the display mode after
   // full screen. A second End does nothing.
-  virtual void End() = 0;
+  virtual void End() noexcept = 0;
   // Locks the primary surface (in windowed mode the whole display): the
   // address of pixel (0, 0) through bits and bytes a row through pitch. On
   // failure bits gets null, the pitch is left alone and the result is false.
-  virtual bool Lock_Frontbuffer(void** bits, int* pitch) = 0;
+  virtual bool Lock_Frontbuffer(void** bits, int* pitch) noexcept = 0;
   // Composes the logo while it is on, then unlocks; bits is what the lock gave.
-  virtual void Unlock_Frontbuffer(void* bits) = 0;
+  virtual void Unlock_Frontbuffer(void* bits) noexcept = 0;
   // Fills the primary surface with the low byte of colour (a byte pattern).
-  virtual void Clear_Frontbuffer(unsigned int colour) = 0;
+  virtual void Clear_Frontbuffer(unsigned int colour) noexcept = 0;
   // As Lock_Frontbuffer, on the back buffer.
-  virtual bool Lock_Backbuffer(void** bits, int* pitch) = 0;
+  virtual bool Lock_Backbuffer(void** bits, int* pitch) noexcept = 0;
   // As Unlock_Frontbuffer, on the back buffer.
-  virtual void Unlock_Backbuffer(void* bits) = 0;
+  virtual void Unlock_Backbuffer(void* bits) noexcept = 0;
   // As Clear_Frontbuffer, on the back buffer.
-  virtual void Clear_Backbuffer(unsigned int colour) = 0;
+  virtual void Clear_Backbuffer(unsigned int colour) noexcept = 0;
   // Changes the display mode; full screen only, the surfaces are kept.
-  virtual void Set_Video_Mode(unsigned int width, unsigned int height, unsigned int bits) = 0;
+  virtual void Set_Video_Mode(unsigned int width, unsigned int height, unsigned int bits) noexcept = 0;
   // Presents the back buffer: a flip in full screen, a blit into the client
   // area (stretched to its size) in windowed mode. Lost surfaces are restored
   // and give true without showing the frame; any other failure gives false.
-  virtual bool Flip_Surface() = 0;
+  virtual bool Flip_Surface() noexcept = 0;
   // Bits per pixel of the primary surface, read at Init.
-  virtual unsigned long Get_Bits_Count() = 0;
+  virtual unsigned long Get_Bits_Count() noexcept = 0;
   // Red mask of the primary surface, read at Init.
-  virtual unsigned long Get_Bits_Mask() = 0;
+  virtual unsigned long Get_Bits_Mask() noexcept = 0;
   // Restores whichever surface has been lost; its picture must be drawn again.
-  virtual void Restore_Surface() = 0;
+  virtual void Restore_Surface() noexcept = 0;
   // Switch the logo overlay composed at every unlock.
-  virtual void setLogoOn() = 0;
-  virtual void setLogoOff() = 0;
+  virtual void setLogoOn() noexcept = 0;
+  virtual void setLogoOff() noexcept = 0;
 
  protected:
   QOR_DIRECTDRAW() = default;

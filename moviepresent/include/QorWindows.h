@@ -24,22 +24,22 @@ class QOR_WINDOWS {
   // (also when the name is already registered in the process) or the window
   // cannot be made.
   virtual bool Create(HINSTANCE instance, const char* className, const char* title, int unused1,
-                      int unused2, int width, int height) = 0;
+                      int unused2, int width, int height) noexcept = 0;
   // DestroyWindow on the window made by Create.
-  virtual void Destroy() = 0;
+  virtual void Destroy() noexcept = 0;
   // Centres the window on the desktop work area, keeping its size.
-  virtual void Center() = 0;
+  virtual void Center() noexcept = 0;
   // Does nothing.
-  virtual void SetMode() = 0;
+  virtual void SetMode() noexcept = 0;
   // Shows and updates the window.
-  virtual void Show() = 0;
+  virtual void Show() noexcept = 0;
   // The library's key table: 256 entries indexed by virtual-key code, 1 while
   // the key is down. Lives as long as the library.
-  virtual int* GetKey() = 0;
+  virtual int* GetKey() noexcept = 0;
   // The window made by Create (still returned after the window is gone).
-  virtual HWND GetWindow() = 0;
+  virtual HWND GetWindow() noexcept = 0;
   // Sets the message callback; null removes it.
-  virtual void SetMsgCallback(QOR_MSG_CALLBACK callback) = 0;
+  virtual void SetMsgCallback(QOR_MSG_CALLBACK callback) noexcept = 0;
 
  protected:
   QOR_WINDOWS() = default;

@@ -30,7 +30,7 @@ HWND Host_Window() {
 // Records which frame report started playback and shows the track buffers.
 class RECORDING_SOUND final : public QOR_DIRECTSOUND_PRIVATE {
  public:
-  void Play(unsigned int track) override {
+  void Play(unsigned int track) noexcept override {
     Plays.push_back(track);
     QOR_DIRECTSOUND_PRIVATE::Play(track);
   }

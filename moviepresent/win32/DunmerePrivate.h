@@ -23,54 +23,54 @@ class DUNMERE_API DUNMERE_PRIVATE : public DUNMERE {
   DUNMERE_PRIVATE(const DUNMERE_PRIVATE&) = delete;
   DUNMERE_PRIVATE& operator=(const DUNMERE_PRIVATE&) = delete;
 
-  bool Open_File(void* data, unsigned int size, QOR_OVERLOAD* options) override;
-  bool Open_File(const char* path, QOR_OVERLOAD* options) override;
-  void Close_File() override;
-  void Destroy_Handle() override;
-  QOR_HANDLE* Get_Qor_Handle() override;
+  bool Open_File(void* data, unsigned int size, QOR_OVERLOAD* options) noexcept override;
+  bool Open_File(const char* path, QOR_OVERLOAD* options) noexcept override;
+  void Close_File() noexcept override;
+  void Destroy_Handle() noexcept override;
+  QOR_HANDLE* Get_Qor_Handle() noexcept override;
 
   bool Create_Sound(HWND window, unsigned int channels, unsigned int samplesPerSecond,
-                    unsigned int bitsPerSample) override;
-  void Destroy_Sound() override;
+                    unsigned int bitsPerSample) noexcept override;
+  void Destroy_Sound() noexcept override;
   unsigned int add_Track(unsigned int channels, unsigned int samplesPerSecond,
-                         unsigned int bitsPerSample) override;
+                         unsigned int bitsPerSample) noexcept override;
   void Lock_Sound(unsigned int bytes, void** first, unsigned long* firstBytes, void** second,
-                  unsigned long* secondBytes, unsigned int track) override;
+                  unsigned long* secondBytes, unsigned int track) noexcept override;
   void Unlock_Sound(void* first, unsigned long firstBytes, void* second,
-                    unsigned long secondBytes, unsigned int track) override;
-  void Play_Sound(unsigned int track) override;
-  void Stop_Sound(unsigned int track) override;
-  unsigned int Next_Sound_Frame(unsigned int bytes, unsigned int track) override;
-  unsigned int Sound_Track_Count() override;
+                    unsigned long secondBytes, unsigned int track) noexcept override;
+  void Play_Sound(unsigned int track) noexcept override;
+  void Stop_Sound(unsigned int track) noexcept override;
+  unsigned int Next_Sound_Frame(unsigned int bytes, unsigned int track) noexcept override;
+  unsigned int Sound_Track_Count() noexcept override;
 
   bool Create_Screen(unsigned int width, unsigned int height, unsigned int bits, HWND window,
-                     bool fullScreen) override;
-  void Destroy_Screen() override;
-  bool Lock_Back_Screen(void** pixels, int* pitch) override;
-  void Unlock_Back_Screen(void* pixels) override;
-  void Show_Back_Screen() override;
-  void Clear_Back_Screen(unsigned long colour) override;
-  bool Lock_Front_Screen(void** pixels, int* pitch) override;
-  void Unlock_Front_Screen(void* pixels) override;
-  void Clear_Front_Screen(unsigned long colour) override;
-  void Set_Screen_Mode(unsigned int width, unsigned int height, unsigned int bits) override;
+                     bool fullScreen) noexcept override;
+  void Destroy_Screen() noexcept override;
+  bool Lock_Back_Screen(void** pixels, int* pitch) noexcept override;
+  void Unlock_Back_Screen(void* pixels) noexcept override;
+  void Show_Back_Screen() noexcept override;
+  void Clear_Back_Screen(unsigned long colour) noexcept override;
+  bool Lock_Front_Screen(void** pixels, int* pitch) noexcept override;
+  void Unlock_Front_Screen(void* pixels) noexcept override;
+  void Clear_Front_Screen(unsigned long colour) noexcept override;
+  void Set_Screen_Mode(unsigned int width, unsigned int height, unsigned int bits) noexcept override;
   void Print(const char* text, int x, int y, int pitch, QOR_SURFACE_TYPE type,
-             unsigned int colour, void* pixels) override;
-  QOR_SURFACE_TYPE Get_Surface_Type() override;
-  unsigned int GetScreenWidth() override;
-  unsigned int GetScreenHeight() override;
-  void Restore_Surface() override;
+             unsigned int colour, void* pixels) noexcept override;
+  QOR_SURFACE_TYPE Get_Surface_Type() noexcept override;
+  unsigned int GetScreenWidth() noexcept override;
+  unsigned int GetScreenHeight() noexcept override;
+  void Restore_Surface() noexcept override;
 
   bool Create_Window(HINSTANCE instance, const char* className, const char* title, int unused1,
-                     int unused2, int width, int height) override;
-  void Destroy_Window() override;
-  int* Get_Key() override;
-  void Center_Window() override;
-  void Show_Window() override;
-  HWND Get_Window() override;
-  void SetMsgCallback(QOR_MSG_CALLBACK callback) override;
-  const char* Get_Last_Error() const override;
-  void Get_Resolution(int& width, int& height) override;
+                     int unused2, int width, int height) noexcept override;
+  void Destroy_Window() noexcept override;
+  int* Get_Key() noexcept override;
+  void Center_Window() noexcept override;
+  void Show_Window() noexcept override;
+  HWND Get_Window() noexcept override;
+  void SetMsgCallback(QOR_MSG_CALLBACK callback) noexcept override;
+  const char* Get_Last_Error() const noexcept override;
+  void Get_Resolution(int& width, int& height) noexcept override;
 
   // Sets the last error text from the error table.
   void Set_Last_Error(int code);
@@ -78,7 +78,7 @@ class DUNMERE_API DUNMERE_PRIVATE : public DUNMERE {
 #if !defined(_MSC_VER)
   // Slot 0 of the interface: the destructor, then the memory when bit 0 of
   // flags is set; returns this. Qor_Dunmere_Delete passes 1.
-  DUNMERE* Scalar_Deleting_Destructor(unsigned int flags) override;
+  DUNMERE* Scalar_Deleting_Destructor(unsigned int flags) noexcept override;
 #endif
 
   // These two switch the logo through the screen field directly. Friends

@@ -6,23 +6,23 @@
 #include "LogoBlit.h"
 #include "QorDirectDrawPrivate.h"
 
-bool QOR_DIRECTDRAW_PRIVATE::Lock_Frontbuffer(void** bits, int* pitch) {
+bool QOR_DIRECTDRAW_PRIVATE::Lock_Frontbuffer(void** bits, int* pitch) noexcept {
   return Lock_Surface(Front_Surface.Get(), bits, pitch);
 }
 
-void QOR_DIRECTDRAW_PRIVATE::Unlock_Frontbuffer(void* bits) {
+void QOR_DIRECTDRAW_PRIVATE::Unlock_Frontbuffer(void* bits) noexcept {
   Unlock_Surface(Front_Surface.Get(), bits);
 }
 
-bool QOR_DIRECTDRAW_PRIVATE::Lock_Backbuffer(void** bits, int* pitch) {
+bool QOR_DIRECTDRAW_PRIVATE::Lock_Backbuffer(void** bits, int* pitch) noexcept {
   return Lock_Surface(Back_Surface.Get(), bits, pitch);
 }
 
-void QOR_DIRECTDRAW_PRIVATE::Unlock_Backbuffer(void* bits) {
+void QOR_DIRECTDRAW_PRIVATE::Unlock_Backbuffer(void* bits) noexcept {
   Unlock_Surface(Back_Surface.Get(), bits);
 }
 
-void QOR_DIRECTDRAW_PRIVATE::Clear_Frontbuffer(unsigned int colour) {
+void QOR_DIRECTDRAW_PRIVATE::Clear_Frontbuffer(unsigned int colour) noexcept {
   // Through the virtual slots, so that the logo lands on the cleared buffer.
   void* bits = nullptr;
   int pitch = 0;
@@ -32,7 +32,7 @@ void QOR_DIRECTDRAW_PRIVATE::Clear_Frontbuffer(unsigned int colour) {
   Unlock_Frontbuffer(bits);
 }
 
-void QOR_DIRECTDRAW_PRIVATE::Clear_Backbuffer(unsigned int colour) {
+void QOR_DIRECTDRAW_PRIVATE::Clear_Backbuffer(unsigned int colour) noexcept {
   void* bits = nullptr;
   int pitch = 0;
   if (!Lock_Backbuffer(&bits, &pitch)) return;

@@ -2,7 +2,7 @@
 // display mode.
 #include "QorDirectDrawPrivate.h"
 
-bool QOR_DIRECTDRAW_PRIVATE::Flip_Surface() {
+bool QOR_DIRECTDRAW_PRIVATE::Flip_Surface() noexcept {
   if (!Front_Surface || !Back_Surface) return false;
 
   HRESULT result = DD_OK;
@@ -29,14 +29,14 @@ bool QOR_DIRECTDRAW_PRIVATE::Flip_Surface() {
   return result == DD_OK;
 }
 
-void QOR_DIRECTDRAW_PRIVATE::Restore_Surface() {
+void QOR_DIRECTDRAW_PRIVATE::Restore_Surface() noexcept {
   for (IDirectDrawSurface* surface : {Front_Surface.Get(), Back_Surface.Get()}) {
     if (surface != nullptr && surface->IsLost() == DDERR_SURFACELOST) surface->Restore();
   }
 }
 
 void QOR_DIRECTDRAW_PRIVATE::Set_Video_Mode(unsigned int width, unsigned int height,
-                                            unsigned int bits) {
+                                            unsigned int bits) noexcept {
   if (!Full_Screen || !Direct_Draw) return;
   Width = width;
   Height = height;

@@ -5,7 +5,7 @@ QOR_DIRECTDRAW_PRIVATE::QOR_DIRECTDRAW_PRIVATE() : Pixel_Format() {}
 QOR_DIRECTDRAW_PRIVATE::~QOR_DIRECTDRAW_PRIVATE() { End(); }
 
 bool QOR_DIRECTDRAW_PRIVATE::Init(unsigned int width, unsigned int height, unsigned int bits,
-                                  HWND window, bool fullScreen) {
+                                  HWND window, bool fullScreen) noexcept {
   // A second Init starts afresh: the earlier DirectDraw objects are released
   // (and the display mode restored) instead of being left behind.
   End();
@@ -37,7 +37,7 @@ bool QOR_DIRECTDRAW_PRIVATE::Init(unsigned int width, unsigned int height, unsig
   return true;
 }
 
-void QOR_DIRECTDRAW_PRIVATE::End() {
+void QOR_DIRECTDRAW_PRIVATE::End() noexcept {
   if (Direct_Draw && Full_Screen) Direct_Draw->RestoreDisplayMode();
   Forget_Lock();
   // The back buffer goes before the primary it may be attached to.
@@ -46,15 +46,15 @@ void QOR_DIRECTDRAW_PRIVATE::End() {
   Direct_Draw.Reset();
 }
 
-unsigned long QOR_DIRECTDRAW_PRIVATE::Get_Bits_Count() { return Pixel_Format.dwRGBBitCount; }
+unsigned long QOR_DIRECTDRAW_PRIVATE::Get_Bits_Count() noexcept { return Pixel_Format.dwRGBBitCount; }
 
-unsigned long QOR_DIRECTDRAW_PRIVATE::Get_Bits_Mask() { return Pixel_Format.dwRBitMask; }
+unsigned long QOR_DIRECTDRAW_PRIVATE::Get_Bits_Mask() noexcept { return Pixel_Format.dwRBitMask; }
 
 const _DDPIXELFORMAT* QOR_DIRECTDRAW_PRIVATE::Get_Pixel_Format() const { return &Pixel_Format; }
 
-void QOR_DIRECTDRAW_PRIVATE::setLogoOn() { Logo_On = true; }
+void QOR_DIRECTDRAW_PRIVATE::setLogoOn() noexcept { Logo_On = true; }
 
-void QOR_DIRECTDRAW_PRIVATE::setLogoOff() { Logo_On = false; }
+void QOR_DIRECTDRAW_PRIVATE::setLogoOff() noexcept { Logo_On = false; }
 
 void QOR_DIRECTDRAW_PRIVATE::Exchange_Front_Surface(common::ComPtr<IDirectDrawSurface>& surface) {
   common::ComPtr<IDirectDrawSurface> held = std::move(Front_Surface);

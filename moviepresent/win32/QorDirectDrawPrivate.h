@@ -24,21 +24,21 @@ class DUNMERE_API QOR_DIRECTDRAW_PRIVATE : public QOR_DIRECTDRAW {
   QOR_DIRECTDRAW_PRIVATE& operator=(const QOR_DIRECTDRAW_PRIVATE&) = delete;
 
   bool Init(unsigned int width, unsigned int height, unsigned int bits, HWND window,
-            bool fullScreen) override;
-  void End() override;
-  bool Lock_Frontbuffer(void** bits, int* pitch) override;
-  void Unlock_Frontbuffer(void* bits) override;
-  void Clear_Frontbuffer(unsigned int colour) override;
-  bool Lock_Backbuffer(void** bits, int* pitch) override;
-  void Unlock_Backbuffer(void* bits) override;
-  void Clear_Backbuffer(unsigned int colour) override;
-  void Set_Video_Mode(unsigned int width, unsigned int height, unsigned int bits) override;
-  bool Flip_Surface() override;
-  unsigned long Get_Bits_Count() override;
-  unsigned long Get_Bits_Mask() override;
-  void Restore_Surface() override;
-  void setLogoOn() override;
-  void setLogoOff() override;
+            bool fullScreen) noexcept override;
+  void End() noexcept override;
+  bool Lock_Frontbuffer(void** bits, int* pitch) noexcept override;
+  void Unlock_Frontbuffer(void* bits) noexcept override;
+  void Clear_Frontbuffer(unsigned int colour) noexcept override;
+  bool Lock_Backbuffer(void** bits, int* pitch) noexcept override;
+  void Unlock_Backbuffer(void* bits) noexcept override;
+  void Clear_Backbuffer(unsigned int colour) noexcept override;
+  void Set_Video_Mode(unsigned int width, unsigned int height, unsigned int bits) noexcept override;
+  bool Flip_Surface() noexcept override;
+  unsigned long Get_Bits_Count() noexcept override;
+  unsigned long Get_Bits_Mask() noexcept override;
+  void Restore_Surface() noexcept override;
+  void setLogoOn() noexcept override;
+  void setLogoOff() noexcept override;
 
   // The primary surface's pixel format as Init read it; valid while the
   // screen exists.

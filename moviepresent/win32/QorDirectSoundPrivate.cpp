@@ -17,7 +17,7 @@ static_assert(sizeof(void*) != 4 || Short_Buffer_Description == 20,
 QOR_DIRECTSOUND_PRIVATE::~QOR_DIRECTSOUND_PRIVATE() { End(); }
 
 bool QOR_DIRECTSOUND_PRIVATE::Init(HWND window, unsigned int channels,
-                                   unsigned int samplesPerSecond, unsigned int bitsPerSample) {
+                                   unsigned int samplesPerSecond, unsigned int bitsPerSample) noexcept {
   // A second Init starts afresh: the earlier device and its tracks are
   // released instead of being left behind.
   End();
@@ -43,7 +43,7 @@ bool QOR_DIRECTSOUND_PRIVATE::Init(HWND window, unsigned int channels,
   return addTrack(channels, samplesPerSecond, bitsPerSample) != 0;
 }
 
-void QOR_DIRECTSOUND_PRIVATE::End() {
+void QOR_DIRECTSOUND_PRIVATE::End() noexcept {
   if (!Device) return;
   for (unsigned int track = 0; track < Tracks.Track_Count(); ++track) {
     auto buffer =
@@ -56,7 +56,7 @@ void QOR_DIRECTSOUND_PRIVATE::End() {
 
 unsigned int QOR_DIRECTSOUND_PRIVATE::addTrack(unsigned int channels,
                                                unsigned int samplesPerSecond,
-                                               unsigned int bitsPerSample) {
+                                               unsigned int bitsPerSample) noexcept {
   if (!Device) return 0;
   const SOUND_FORMAT format{channels, samplesPerSecond, bitsPerSample};
   const std::uint32_t size = Tracks.Prepare_Track(format);
@@ -77,7 +77,7 @@ unsigned int QOR_DIRECTSOUND_PRIVATE::addTrack(unsigned int channels,
 }
 
 void QOR_DIRECTSOUND_PRIVATE::Lock(unsigned int bytes, void** first, unsigned long* firstBytes,
-                                   void** second, unsigned long* secondBytes, unsigned int track) {
+                                   void** second, unsigned long* secondBytes, unsigned int track) noexcept {
   // The host gets empty parts, not stale pointers, when the lock fails.
   const auto hand_out_nothing = [&] {
     if (first != nullptr) *first = nullptr;
@@ -97,29 +97,29 @@ void QOR_DIRECTSOUND_PRIVATE::Lock(unsigned int bytes, void** first, unsigned lo
 }
 
 void QOR_DIRECTSOUND_PRIVATE::Unlock(void* first, unsigned long firstBytes, void* second,
-                                     unsigned long secondBytes, unsigned int track) {
+                                     unsigned long secondBytes, unsigned int track) noexcept {
   IDirectSoundBuffer* buffer = Track_Buffer(track);
   if (buffer != nullptr) buffer->Unlock(first, firstBytes, second, secondBytes);
 }
 
-void QOR_DIRECTSOUND_PRIVATE::Play(unsigned int track) {
+void QOR_DIRECTSOUND_PRIVATE::Play(unsigned int track) noexcept {
   IDirectSoundBuffer* buffer = Track_Buffer(track);
   if (buffer != nullptr) buffer->Play(0, 0, DSBPLAY_LOOPING);
 }
 
-void QOR_DIRECTSOUND_PRIVATE::Stop(unsigned int track) {
+void QOR_DIRECTSOUND_PRIVATE::Stop(unsigned int track) noexcept {
   IDirectSoundBuffer* buffer = Track_Buffer(track);
   if (buffer != nullptr) buffer->Stop();
 }
 
-unsigned int QOR_DIRECTSOUND_PRIVATE::Next_Frame(unsigned int bytes, unsigned int track) {
+unsigned int QOR_DIRECTSOUND_PRIVATE::Next_Frame(unsigned int bytes, unsigned int track) noexcept {
   const RING_ADVANCE advance = Tracks.Next_Frame(bytes, track);
   // Through the virtual interface, so that an override of Play takes effect.
   if (advance.Start_Playback) Play(track);
   return advance.Frames;
 }
 
-unsigned int QOR_DIRECTSOUND_PRIVATE::Track_Count() { return Tracks.Track_Count(); }
+unsigned int QOR_DIRECTSOUND_PRIVATE::Track_Count() noexcept { return Tracks.Track_Count(); }
 
 IDirectSoundBuffer* QOR_DIRECTSOUND_PRIVATE::Track_Buffer(unsigned int track) const {
   return static_cast<IDirectSoundBuffer*>(Tracks.Buffer(track));

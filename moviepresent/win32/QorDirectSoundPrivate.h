@@ -24,18 +24,18 @@ class DUNMERE_API QOR_DIRECTSOUND_PRIVATE : public QOR_DIRECTSOUND {
   QOR_DIRECTSOUND_PRIVATE& operator=(const QOR_DIRECTSOUND_PRIVATE&) = delete;
 
   bool Init(HWND window, unsigned int channels, unsigned int samplesPerSecond,
-            unsigned int bitsPerSample) override;
-  void End() override;
+            unsigned int bitsPerSample) noexcept override;
+  void End() noexcept override;
   unsigned int addTrack(unsigned int channels, unsigned int samplesPerSecond,
-                        unsigned int bitsPerSample) override;
+                        unsigned int bitsPerSample) noexcept override;
   void Lock(unsigned int bytes, void** first, unsigned long* firstBytes, void** second,
-            unsigned long* secondBytes, unsigned int track) override;
+            unsigned long* secondBytes, unsigned int track) noexcept override;
   void Unlock(void* first, unsigned long firstBytes, void* second, unsigned long secondBytes,
-              unsigned int track) override;
-  void Play(unsigned int track) override;
-  void Stop(unsigned int track) override;
-  unsigned int Next_Frame(unsigned int bytes, unsigned int track) override;
-  unsigned int Track_Count() override;
+              unsigned int track) noexcept override;
+  void Play(unsigned int track) noexcept override;
+  void Stop(unsigned int track) noexcept override;
+  unsigned int Next_Frame(unsigned int bytes, unsigned int track) noexcept override;
+  unsigned int Track_Count() noexcept override;
 
  protected:
   // The track's buffer (borrowed), or null for an unknown track; lets a

@@ -22,7 +22,7 @@ QOR_WINDOWS_PRIVATE::~QOR_WINDOWS_PRIVATE() {
 }
 
 bool QOR_WINDOWS_PRIVATE::Create(HINSTANCE instance, const char* className, const char* title,
-                                 int /*unused1*/, int /*unused2*/, int width, int height) {
+                                 int /*unused1*/, int /*unused2*/, int width, int height) noexcept {
   Instance = instance;
 
   WNDCLASSA windowClass = {};
@@ -52,11 +52,11 @@ bool QOR_WINDOWS_PRIVATE::Create(HINSTANCE instance, const char* className, cons
   return true;
 }
 
-void QOR_WINDOWS_PRIVATE::Destroy() {
+void QOR_WINDOWS_PRIVATE::Destroy() noexcept {
   if (Owns_Live_Window()) DestroyWindow(Window);
 }
 
-void QOR_WINDOWS_PRIVATE::Center() {
+void QOR_WINDOWS_PRIVATE::Center() noexcept {
   RECT workArea = {};
   RECT windowRect = {};
   if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0)) return;
@@ -65,18 +65,18 @@ void QOR_WINDOWS_PRIVATE::Center() {
   SetWindowPos(Window, nullptr, at.X, at.Y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void QOR_WINDOWS_PRIVATE::SetMode() {}
+void QOR_WINDOWS_PRIVATE::SetMode() noexcept {}
 
-void QOR_WINDOWS_PRIVATE::Show() {
+void QOR_WINDOWS_PRIVATE::Show() noexcept {
   ShowWindow(Window, SW_SHOW);
   UpdateWindow(Window);
 }
 
-int* QOR_WINDOWS_PRIVATE::GetKey() { return Library_Key_Table().Entries(); }
+int* QOR_WINDOWS_PRIVATE::GetKey() noexcept { return Library_Key_Table().Entries(); }
 
-HWND QOR_WINDOWS_PRIVATE::GetWindow() { return Window; }
+HWND QOR_WINDOWS_PRIVATE::GetWindow() noexcept { return Window; }
 
-void QOR_WINDOWS_PRIVATE::SetMsgCallback(QOR_MSG_CALLBACK callback) { Message_Callback = callback; }
+void QOR_WINDOWS_PRIVATE::SetMsgCallback(QOR_MSG_CALLBACK callback) noexcept { Message_Callback = callback; }
 
 bool QOR_WINDOWS_PRIVATE::Owns_Live_Window() const {
   return Window != nullptr && IsWindow(Window) &&

@@ -20,14 +20,14 @@ class DUNMERE_API QOR_WINDOWS_PRIVATE : public QOR_WINDOWS {
   QOR_WINDOWS_PRIVATE& operator=(const QOR_WINDOWS_PRIVATE&) = delete;
 
   bool Create(HINSTANCE instance, const char* className, const char* title, int unused1,
-              int unused2, int width, int height) override;
-  void Destroy() override;
-  void Center() override;
-  void SetMode() override;
-  void Show() override;
-  int* GetKey() override;
-  HWND GetWindow() override;
-  void SetMsgCallback(QOR_MSG_CALLBACK callback) override;
+              int unused2, int width, int height) noexcept override;
+  void Destroy() noexcept override;
+  void Center() noexcept override;
+  void SetMode() noexcept override;
+  void Show() noexcept override;
+  int* GetKey() noexcept override;
+  HWND GetWindow() noexcept override;
+  void SetMsgCallback(QOR_MSG_CALLBACK callback) noexcept override;
 
  private:
   static LRESULT CALLBACK Window_Procedure(HWND window, UINT message, WPARAM wParam,
