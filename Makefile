@@ -1,5 +1,5 @@
 # The two commands: `make test` and `make demo` (see README.md).
-.PHONY: test demo deps build-host build-host-asan build-win32 build-win64 clean
+.PHONY: test demo package deps build-host build-host-asan build-win32 build-win64 clean
 
 deps:
 	@tools/install-deps.sh
@@ -28,6 +28,12 @@ test: build-host build-host-asan build-win32 build-win64
 
 demo: build-win32 build-win64
 	tools/demo.sh
+
+# The development archives build/package/thornvale-sdk-VERSION-{x86,x64}.zip:
+# the install of each Windows tree (packaging/README.md).
+package: build-win32 build-win64
+	tools/make-package.sh build/win32 build/package
+	tools/make-package.sh build/win64 build/package
 
 clean:
 	rm -rf build

@@ -9,13 +9,15 @@
 # headers include; they are found from the same install prefix and linked
 # to the imported target.
 #
-# The DLL and its import library are installed by thornvale_deliverable; this
-# adds only the headers and the package files. The config files are written
+# The DLL and its GNU import library are installed by thornvale_deliverable;
+# this adds the headers, the package files and the MSVC import library
+# lib/TARGET.lib (MsvcAbi.cmake). The config files are written
 # by hand rather than by install(EXPORT): the build targets carry include
 # folders of the source tree, which an exported target may not name.
 set(THORNVALE_PACKAGE_CONFIG_IN ${CMAKE_CURRENT_LIST_DIR}/PackageConfig.cmake.in)
 
 include(CMakePackageConfigHelpers)
+include(${CMAKE_CURRENT_LIST_DIR}/MsvcAbi.cmake)
 
 function(thornvale_package target)
   cmake_parse_arguments(P "" "" "HEADERS;DEPENDS" ${ARGN})
@@ -35,6 +37,7 @@ function(thornvale_package target)
     endif()
     install(FILES "${header}" DESTINATION include)
   endforeach()
+  thornvale_msvc_import_library(${target})
 
   # Fills the template in two steps: @...@ now (package name and dependencies),
   # then the generator expressions that give the DLL's and the import

@@ -8,8 +8,11 @@ set -eu
 # binaries where the kernel can execute 32-bit code, the 64-bit one runs the
 # 64-bit test build everywhere. Mesa's OpenGL serves Direct3D, GStreamer's
 # plugins serve DirectShow, and the native GStreamer tools make test movies.
+# clang, lld and llvm build the MSVC import libraries and the MSVC-ABI test
+# programs; zip makes the development archives.
 PACKAGES=(
   make cmake ninja-build g++ clang libclang-rt-14-dev googletest libbenchmark-dev
+  lld llvm zip unzip
   g++-mingw-w64-i686-posix mingw-w64-i686-dev binutils-mingw-w64-i686
   g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev binutils-mingw-w64-x86-64
   wine wine32:i386 wine64

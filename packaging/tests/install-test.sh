@@ -15,6 +15,13 @@
 # install-test.sh run WINE_RUN PROGRAM EXPECTED
 #     runs the program under Wine; it must exit with 0 and print exactly the
 #     lines of the file EXPECTED followed by "0 failed"
+# install-test.sh imports READOBJ PROGRAM DLL NAME...
+#     PROGRAM imports from DLL exactly the functions NAME, by name
+# install-test.sh run-beside WINE_RUN PROGRAM DLL...
+#     copies the DLLs beside PROGRAM and runs it under Wine; it must exit with 0
+# install-test.sh archive MAKE_PACKAGE BUILD_DIR OUT_DIR PREFIX
+#     the development archive of BUILD_DIR (tools/make-package.sh) must hold
+#     one folder of its own name with exactly the files of PREFIX
 set -u
 
 fail() { echo "install-test: $*" >&2; exit 1; }
@@ -101,7 +108,42 @@ case $mode in
     fi
     ;;
 
+  imports)
+    [ $# -ge 4 ] || fail "usage: imports READOBJ PROGRAM DLL NAME..."
+    readobj=$1 program=$2 dll=$3
+    shift 3
+    # llvm-readobj lists each import as "Symbol: NAME (HINT)" under its DLL.
+    actual=$("$readobj" --coff-imports "$program" | awk -v dll="$dll" '
+      /^  Name:/ { current = tolower($2) }
+      /^  Symbol:/ && current == tolower(dll) { print $2 }' | LC_ALL=C sort)
+    echo "$program imports from $dll: $(echo $actual)"
+    [ "$actual" = "$(printf '%s\n' "$@" | LC_ALL=C sort)" ] ||
+      fail "$program should import exactly [$*] from $dll"
+    ;;
+
+  run-beside)
+    [ $# -ge 3 ] || fail "usage: run-beside WINE_RUN PROGRAM DLL..."
+    wine_run=$1 program=$2
+    shift 2
+    cp "$@" "$(dirname "$program")/" || fail "cannot copy $* beside $program"
+    (cd "$(dirname "$program")" && "$wine_run" "$program")
+    status=$?
+    [ "$status" -eq 0 ] || fail "$(basename "$program") exited with $status"
+    ;;
+
+  archive)
+    [ $# -eq 4 ] || fail "usage: archive MAKE_PACKAGE BUILD_DIR OUT_DIR PREFIX"
+    make_package=$1 build=$2 out=$3 prefix=$4
+    rm -rf "$out"
+    zip=$("$make_package" "$build" "$out") || fail "$make_package failed"
+    top=$(basename "$zip" .zip)
+    echo "$zip"
+    others=$(unzip -Z1 "$zip" | grep -v "^$top/") && fail "the archive holds more than the folder $top: $others"
+    unzip -q "$zip" -d "$out/unpacked" || fail "cannot unpack $zip"
+    diff -r "$prefix" "$out/unpacked/$top" >&2 || fail "the archive differs from the install in $prefix"
+    ;;
+
   *)
-    fail "unknown mode '$mode' (install, tree, build, refuse or run)"
+    fail "unknown mode '$mode' (install, tree, build, refuse, run, imports, run-beside or archive)"
     ;;
 esac
