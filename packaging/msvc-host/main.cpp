@@ -117,30 +117,20 @@ bool checkText(const char* got, const char* want, const char* what) {
   return check(same, what);
 }
 
-void pumpMessages() {
-  MSG message;
-  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
-}
-// Polls the movie (up to about 30 s) until done(movie) holds.
+// Polls the movie, as a game does once a frame, until done(movie) holds (at most about 30 s).
 bool waitFor(BrelIDirectShowMovieImpl* movie, bool (*done)(BrelIDirectShowMovieImpl*)) {
-  for (int round = 0; round < 6000; ++round) {
+  for (int round = 0; round < 6000; ++round, Sleep(5)) {
     movie->checkMovieStatus();
     if (done(movie)) return true;
-    pumpMessages();
-    Sleep(5);
+    for (MSG message; PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE);) DispatchMessageA(&message);
   }
   return false;
 }
 
 // --- Rushlight -------------------------------------------------------------
 
-struct TestMovie {
-  const char* name;
-  MoviePixelFormat format;
-  int width, height;
-  bool sound;
-};
-// From testbench/movies/make-test-movies.sh.
+// From testbench/movies/make-test-movies.sh; 7 is laid out as MPF_R5G6B5.
+struct TestMovie { const char* name; MoviePixelFormat format; int width, height; bool sound; };
 const TestMovie kMovies[] = {{"rgb24.avi", MPF_A8R8G8B8, 64, 48, false},
                              {"rgb24_snd.avi", static_cast<MoviePixelFormat>(7), 64, 48, true}};
 
@@ -246,8 +236,7 @@ void useDunmere() {
   check(width == 800 && height == 600, "Get_Resolution snaps 700 x 500 to 800 x 600");
 
   // Window.
-  check(player->Create_Window(GetModuleHandleA(nullptr), "ThornvaleMsvcHost", "MSVC host", 0, 0, 320, 240),
-        "Create_Window");
+  check(player->Create_Window(GetModuleHandleA(nullptr), "MsvcHost", "MSVC host", 0, 0, 320, 240), "Create_Window");
   const HWND window = player->Get_Window();
   check(IsWindow(window) && IsWindowVisible(window), "Get_Window: the shown window");
   int* keys = player->Get_Key();
@@ -281,7 +270,7 @@ void useDunmere() {
   const unsigned bytes = type == QOR_SURFACE_RGB32 ? 4 : 2, white = type == QOR_SURFACE_RGB32 ? 0xFFFFFF : 0x7FFF;
   void* pixels = nullptr;
   int pitch = 0;
-  player->Clear_Back_Screen(0x5A);
+  player->Clear_Back_Screen(0x5A);  // a byte pattern
   if (check(player->Lock_Back_Screen(&pixels, &pitch) && pitch >= static_cast<int>(800 * bytes),
             "Lock_Back_Screen")) {
     unsigned char* p = static_cast<unsigned char*>(pixels);
@@ -333,7 +322,6 @@ void useDunmere() {
         "Destroy_Screen");
   player->Destroy_Window();
   check(player->Get_Window() == nullptr && player->Get_Key() == nullptr && !IsWindow(window), "Destroy_Window");
-  pumpMessages();
   Qor_Dunmere_Delete(player);  // the library's own call through slot 0
 }
 
