@@ -76,9 +76,16 @@ __declspec(dllimport) void __cdecl Qor_Dunmere_Delete(DUNMERE*);
 __declspec(dllimport) void __cdecl setLogoOn(DUNMERE*);
 __declspec(dllimport) void __cdecl setLogoOff(DUNMERE*);
 
-// The lock's exported constructor called as the plain member function that
-// MSVC's ABI makes of it, so that its result (this, which MSVC's callers
-// use) can be seen: a new-expression drops it.
+// Placement new of the lock as MSVC-compiled games write it. MSVC's ABI has
+// a constructor return this, and clang compiles this function to a jump to
+// the imported constructor, so what it returns is the constructor's result.
+__declspec(noinline) BrelDirectShowMovieLock* placeLock(void* storage, BrelIDirectShowMovieImpl* movie) {
+  return new (storage) BrelDirectShowMovieLock(movie);
+}
+
+// The same constructor called as the plain member function that MSVC's ABI
+// makes of it, so that its result is seen on x86 too, where clang keeps the
+// storage address itself across the call.
 #if defined(_M_IX86)
 #define LOCK_CONSTRUCTOR "??0BrelDirectShowMovieLock@@QAE@PAVBrelIDirectShowMovieImpl@@@Z"
 #else
@@ -166,6 +173,9 @@ void playMovie(const TestMovie& test, const char* dir) {
     check(bars && opaque, "the copied picture holds the movie's bars (and opaque alpha in A8R8G8B8)");
   }
   lock->~BrelDirectShowMovieLock();
+  check(static_cast<void*>(placeLock(storage.bytes, movie)) == storage.bytes,
+        "placement new of the lock returns its storage");
+  reinterpret_cast<BrelDirectShowMovieLock*>(storage.bytes)->~BrelDirectShowMovieLock();
   check(storage.construct(movie) == storage.bytes, "the lock's constructor returns this");
   check(reinterpret_cast<BrelDirectShowMovieLock*>(storage.bytes)->pBuffer() == pixels, "a second lock, same buffer");
   reinterpret_cast<BrelDirectShowMovieLock*>(storage.bytes)->~BrelDirectShowMovieLock();
