@@ -52,6 +52,13 @@ else()
   set(THORNVALE_DLLTOOL_MACHINE i386:x86-64)
 endif()
 set(THORNVALE_MSVC_LIB_DIR ${CMAKE_BINARY_DIR}/msvc-lib)
+# mingw-w64's Windows headers in MSVC mode: they expect a GNU compiler, so
+# clang also defines __GNUC__ (and _X86_ on x86, as GCC does); _MSC_VER still
+# selects the MSVC view of this project's headers.
+set(THORNVALE_MSVC_WINDOWS_HEADER_FLAGS -fgnuc-version=12 -isystem ${CMAKE_FIND_ROOT_PATH}/include)
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+  list(APPEND THORNVALE_MSVC_WINDOWS_HEADER_FLAGS -D_X86_)
+endif()
 
 function(thornvale_msvc_import_library target)
   set(def ${THORNVALE_MSVC_LIB_DIR}/${target}.def)
@@ -92,10 +99,7 @@ function(thornvale_msvc_abi_program name)
     list(APPEND flags -isystem ${inc})
   endforeach()
   if(P_WINDOWS_HEADERS)
-    list(APPEND flags -fgnuc-version=4.2.1 -isystem /usr/share/mingw-w64/include)
-    if(CMAKE_SIZEOF_VOID_P EQUAL 4)
-      list(APPEND flags -D_X86_)
-    endif()
+    list(APPEND flags ${THORNVALE_MSVC_WINDOWS_HEADER_FLAGS})
   endif()
 
   set(objects "")

@@ -18,19 +18,12 @@
 
 
 # _thornvale_msvc_flags(OUT [WITH_CXX_LIBRARY] INCLUDES dir...): clang's
-# flags for compiling in MSVC's C++ ABI for this tree's architecture.
-# mingw-w64's system headers take their GCC path (-fgnuc-version); clang's
-# _MSC_VER selects the MSVC view of our headers.
+# flags for compiling in MSVC's C++ ABI for this tree's architecture, against
+# mingw-w64's Windows headers (MsvcAbi.cmake).
 function(_thornvale_msvc_flags out)
   cmake_parse_arguments(F "WITH_CXX_LIBRARY" "" "INCLUDES" ${ARGN})
-  if(CMAKE_SIZEOF_VOID_P EQUAL 4)
-    # mingw-w64's headers need the architecture macro that GCC defines for them.
-    set(flags --target=i686-pc-windows-msvc -D_X86_)
-  else()
-    set(flags --target=x86_64-pc-windows-msvc)
-  endif()
-  list(APPEND flags -fms-compatibility -fms-extensions -fgnuc-version=12 -std=c++17 -O1
-       -Wall -Wextra -Werror -Wno-\#warnings)
+  set(flags --target=${THORNVALE_MSVC_TRIPLE} -fms-compatibility -fms-extensions -std=c++17 -O1
+      -Wall -Wextra -Werror -Wno-\#warnings)
   if(F_WITH_CXX_LIBRARY)
     foreach(dir IN LISTS CMAKE_CXX_IMPLICIT_INCLUDE_DIRECTORIES)
       if(dir MATCHES "/include/c\\+\\+")
@@ -38,7 +31,7 @@ function(_thornvale_msvc_flags out)
       endif()
     endforeach()
   endif()
-  list(APPEND flags -isystem ${CMAKE_FIND_ROOT_PATH}/include)
+  list(APPEND flags ${THORNVALE_MSVC_WINDOWS_HEADER_FLAGS})
   foreach(dir IN LISTS F_INCLUDES)
     list(APPEND flags -I${dir})
   endforeach()
@@ -70,8 +63,8 @@ function(thornvale_msvc_exports target)
   endif()
   add_custom_command(OUTPUT ${msvc_obj} ${msvc_stdcall_obj}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${dir}
-    COMMAND clang++ ${msvc_flags} -MD -MF ${msvc_obj}.d -c ${M_REFERENCE} -o ${msvc_obj}
-    COMMAND clang++ ${msvc_flags} ${stdcall_flags} -c ${M_REFERENCE} -o ${msvc_stdcall_obj}
+    COMMAND ${THORNVALE_MSVC_CLANGXX} ${msvc_flags} -MD -MF ${msvc_obj}.d -c ${M_REFERENCE} -o ${msvc_obj}
+    COMMAND ${THORNVALE_MSVC_CLANGXX} ${msvc_flags} ${stdcall_flags} -c ${M_REFERENCE} -o ${msvc_stdcall_obj}
     DEPENDS ${M_REFERENCE}
     DEPFILE ${msvc_obj}.d
     COMMENT "Compiling ${target}'s export reference in MSVC's C++ ABI"
@@ -115,7 +108,7 @@ function(thornvale_msvc_layout_check target)
   set(obj ${CMAKE_CURRENT_BINARY_DIR}/msvc-exports/${target}-layout-probe.obj)
   add_custom_command(OUTPUT ${obj}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/msvc-exports
-    COMMAND clang++ ${msvc_flags} -fno-rtti ${L_DEFINITIONS} -MD -MF ${obj}.d -c ${L_PROBE} -o ${obj}
+    COMMAND ${THORNVALE_MSVC_CLANGXX} ${msvc_flags} -fno-rtti ${L_DEFINITIONS} -MD -MF ${obj}.d -c ${L_PROBE} -o ${obj}
     DEPENDS ${L_PROBE}
     DEPFILE ${obj}.d
     COMMENT "Compiling ${target}'s vftable probe in MSVC's C++ ABI"
