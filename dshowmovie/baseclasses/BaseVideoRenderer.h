@@ -10,15 +10,33 @@
 //   keeps moving. Pictures on time, without time stamps or without a clock
 //   are always drawn. Each drop sends a Famine quality message upstream (or
 //   to the quality sink), so a decoder may skip work.
-#include "BaseRenderer.h"
+//
+// It answers IQualProp, the platform's interface for a video renderer's
+// statistics: pictures drawn and dropped, the frame rate achieved, the
+// jitter between pictures and how late they were drawn.
+#include "BaseRenderer.h"  // first: amvideo.h needs dshow.h's types
 
-class CBaseVideoRenderer : public CBaseRenderer {
+#include <amvideo.h>
+
+BASECLASSES_COM_CLASS_BEGIN
+class CBaseVideoRenderer : public CBaseRenderer, public IQualProp {
  public:
   // Lateness, in 100 ns units, beyond which a picture may be dropped.
   static constexpr REFERENCE_TIME kLateLimit = 100 * 10000;
 
   CBaseVideoRenderer(REFCLSID renderClass, LPCTSTR objectName, IUnknown* outer, HRESULT* phr);
   ~CBaseVideoRenderer() override;
+
+  DECLARE_IUNKNOWN
+  HRESULT STDMETHODCALLTYPE NonDelegatingQueryInterface(REFIID riid, void** ppv) override;
+
+  // IQualProp. Times are milliseconds, the frame rate is per 100 seconds.
+  HRESULT STDMETHODCALLTYPE get_FramesDroppedInRenderer(int* pcFrames) override;
+  HRESULT STDMETHODCALLTYPE get_FramesDrawn(int* pcFramesDrawn) override;
+  HRESULT STDMETHODCALLTYPE get_AvgFrameRate(int* piAvgFrameRate) override;
+  HRESULT STDMETHODCALLTYPE get_Jitter(int* iJitter) override;
+  HRESULT STDMETHODCALLTYPE get_AvgSyncOffset(int* piAvg) override;
+  HRESULT STDMETHODCALLTYPE get_DevSyncOffset(int* piDev) override;
 
   HRESULT CheckFormatBlock(const CMediaType* pmt) override;
   bool ShouldDrawSampleNow(IMediaSample* pMediaSample, REFERENCE_TIME lateness) override;
@@ -27,3 +45,4 @@ class CBaseVideoRenderer : public CBaseRenderer {
  private:
   bool lastDropped_ = false;  // renderer lock
 };
+BASECLASSES_COM_CLASS_END

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <mutex>
@@ -10,6 +11,17 @@
 #include "PictureGeometry.h"
 
 namespace dshowmovie {
+
+// What happened to the pictures of one frame buffer, for tests and
+// benchmarks. A picture is "seen" when the host took bufferLock while the
+// buffer held it; one replaced before that was never seen.
+struct FrameBufferCounts {
+  std::uint64_t written = 0;         // pictures converted into the buffer
+  std::uint64_t seen = 0;            // of those, locked by the host at least once
+  std::uint64_t replacedUnseen = 0;  // overwritten by the next before any host lock
+  std::uint64_t lockHoldNanoseconds = 0;     // bufferLock held by renderSample, in total
+  std::uint64_t lockHoldMaxNanoseconds = 0;  // and at most for one picture
+};
 
 // The movie's frame buffer with its bufferLock and update flag: the meeting
 // point of the streaming thread, which writes pictures, and the host's
@@ -51,18 +63,30 @@ class MovieFrameBuffer {
   std::uint32_t height() const { return videoHeight.load(std::memory_order_relaxed); }
 
   // For a lock object that keeps only a pointer to its movie (the exported
-  // BrelDirectShowMovieLock): enter and leave bufferLock by hand.
-  void lockBuffer() { bufferLock.lock(); }
+  // BrelDirectShowMovieLock): enter and leave bufferLock by hand. Entering
+  // marks the picture in the buffer as seen.
+  void lockBuffer() {
+    bufferLock.lock();
+    if (counts_.written != 0 && !currentSeen_) {
+      currentSeen_ = true;
+      ++counts_.seen;
+    }
+  }
   void unlockBuffer() { bufferLock.unlock(); }
   // Only while bufferLock is held: the buffer (null before setMediaType) and
   // its size in bytes.
   std::uint8_t* lockedBuffer() const { return frameBuffer.get(); }
   std::uint32_t lockedBufferBytes() const { return geometry.frameBufferBytes; }
 
+  // A copy of the counts, taken under bufferLock.
+  FrameBufferCounts counts();
+
  private:
   std::mutex bufferLock;
   PictureGeometry geometry;                      // guarded by bufferLock
   std::unique_ptr<std::uint8_t[]> frameBuffer;   // guarded by bufferLock
+  FrameBufferCounts counts_;                     // guarded by bufferLock
+  bool currentSeen_ = false;                     // guarded by bufferLock
   std::atomic<bool> updateFlag{false};
   std::atomic<std::uint32_t> videoWidth{0};
   std::atomic<std::uint32_t> videoHeight{0};
