@@ -79,6 +79,7 @@ HRESULT STDMETHODCALLTYPE CBaseRenderer::Stop() {
     CAutoLock rendererLock(&m_RendererLock);
     m_pPendingSample.Reset();  // tells a waiting Receive that it was aborted
     m_cSinceStart = 0;
+    m_tLastStop = -1;
   }
   CancelAdvise();
   m_bEOS = false;
@@ -168,7 +169,7 @@ HRESULT CBaseRenderer::Receive(IMediaSample* pMediaSample) {
     // One streaming thread delivers one sample at a time.
     if (m_pPendingSample) return E_UNEXPECTED;
     m_pPendingSample = common::ComPtr<IMediaSample>::Copy(pMediaSample);
-    ++m_counts.received;
+    NoteReceived(pMediaSample);
     if (m_State == State_Paused) {
       OnReceiveFirstSample(pMediaSample);
       SetEvent(m_evComplete.Get());
@@ -281,6 +282,7 @@ HRESULT CBaseRenderer::BeginFlush() {
   {
     CAutoLock rendererLock(&m_RendererLock);
     m_cSinceStart = 0;  // the first sample after a seek is a first picture again
+    m_tLastStop = -1;
   }
   // Paused, the transition waits again for the first sample after the flush.
   if (m_State == State_Paused && m_pInputPin->IsConnected()) ResetEvent(m_evComplete.Get());
@@ -323,6 +325,19 @@ bool CBaseRenderer::ShouldDrawSampleNow(IMediaSample* /*pMediaSample*/,
   return true;
 }
 void CBaseRenderer::OnSampleDropped(IMediaSample* /*pMediaSample*/, REFERENCE_TIME /*lateness*/) {}
+
+void CBaseRenderer::NoteReceived(IMediaSample* sample) {
+  ++m_counts.received;
+  REFERENCE_TIME start = 0;
+  REFERENCE_TIME stop = 0;
+  if (sample->GetTime(&start, &stop) != S_OK || stop <= start) return;  // no whole time stamp
+  const REFERENCE_TIME expected = m_tLastStop < 0 ? 0 : m_tLastStop;
+  const REFERENCE_TIME duration = stop - start;
+  if (start - expected >= duration / 2) {
+    m_counts.missing += static_cast<long>((start - expected + duration / 2) / duration);
+  }
+  m_tLastStop = stop;
+}
 
 void CBaseRenderer::NoteDrawn(LONGLONG before, LONGLONG after, REFERENCE_TIME lateness) {
   ++m_counts.drawn;

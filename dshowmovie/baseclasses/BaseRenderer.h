@@ -44,6 +44,10 @@ struct RendererCounts {
   long drawn = 0;      // presented through DoRenderSample
   long dropped = 0;    // judged too late by ShouldDrawSampleNow
   long discarded = 0;  // taken away by Stop or a flush before their turn
+  // Pictures that never came: gaps in the time stamps of consecutive
+  // samples (or before the first after a start or a flush), counted in
+  // sample durations. An upstream filter that skips pictures shows here.
+  long missing = 0;
   REFERENCE_TIME renderTime = 0;      // spent in DoRenderSample, in total (100 ns)
   REFERENCE_TIME renderTimeMax = 0;   // and at most for one sample
   REFERENCE_TIME firstLateness = -1;  // of the first sample presented or dropped; -1: none yet
@@ -165,6 +169,8 @@ class CBaseRenderer : public CBaseFilter, public IQualityControl, public IAMFilt
   // Renderer lock: counts a drawn sample that took [before, after] on the
   // performance counter and came `lateness` after its time.
   void NoteDrawn(LONGLONG before, LONGLONG after, REFERENCE_TIME lateness);
+  // Renderer lock: counts a received sample and any gap before it.
+  void NoteReceived(IMediaSample* sample);
 
   std::unique_ptr<CPosPassThru> m_pPosition;
   common::UniqueHandle m_evComplete;  // manual reset; set: no transition pending
@@ -176,6 +182,7 @@ class CBaseRenderer : public CBaseFilter, public IQualityControl, public IAMFilt
   bool m_bEOSDelivered = false;       // EC_COMPLETE sent for it (filter lock)
   RendererCounts m_counts;            // renderer lock
   long m_cSinceStart = 0;             // renderer lock
+  REFERENCE_TIME m_tLastStop = -1;    // renderer lock: end of the last sample received; -1: none
   LONGLONG m_lastDrawTicks = 0;       // performance counter at the last draw; 0: none
   IQualityControl* m_pQSink = nullptr;  // not counted: the graph's, see SetSink
 };

@@ -83,9 +83,16 @@ HRESULT CBaseVideoRenderer::CheckFormatBlock(const CMediaType* pmt) {
   return S_OK;
 }
 
-bool CBaseVideoRenderer::ShouldDrawSampleNow(IMediaSample* /*pMediaSample*/,
+bool CBaseVideoRenderer::ShouldDrawSampleNow(IMediaSample* pMediaSample,
                                              REFERENCE_TIME lateness) {
-  const bool drop = lateness > kLateLimit && !lastDropped_;
+  bool drop = false;
+  if (SamplesSinceStart() != 0 && !lastDropped_ && lateness > kLateLimit) {
+    REFERENCE_TIME start = 0;
+    REFERENCE_TIME stop = 0;
+    const REFERENCE_TIME duration =
+        pMediaSample->GetTime(&start, &stop) == S_OK && stop > start ? stop - start : 0;
+    drop = lateness > duration;
+  }
   lastDropped_ = drop;
   return !drop;
 }

@@ -56,12 +56,14 @@ class StatisticsTearOff final : public IMovieStatistics {
                                   counts.drawn,
                                   counts.dropped,
                                   counts.discarded,
+                                  counts.missing,
                                   counts.renderTime,
                                   counts.renderTimeMax,
                                   counts.firstLateness,
                                   frame.written,
                                   frame.seen,
                                   frame.replacedUnseen,
+                                  frame.keptForFirst,
                                   frame.lockHoldNanoseconds,
                                   frame.lockHoldMaxNanoseconds};
     return S_OK;
@@ -141,8 +143,10 @@ HRESULT BrelIDirectShowMovieImpl::DoRenderSample(IMediaSample* pMediaSample) {
   BYTE* bytes = nullptr;
   if (FAILED(pMediaSample->GetPointer(&bytes))) return S_OK;
   const long length = pMediaSample->GetActualDataLength();
-  // A short sample is skipped by the frame buffer, not converted.
-  frame_.renderSample(bytes, length > 0 ? static_cast<std::uint64_t>(length) : 0);
+  // A short sample is skipped by the frame buffer, not converted. The first
+  // picture since a start, resume or seek is kept for the host a moment.
+  frame_.renderSample(bytes, length > 0 ? static_cast<std::uint64_t>(length) : 0,
+                      SamplesSinceStart() == 0);
   return S_OK;
 }
 

@@ -19,15 +19,19 @@ struct MovieStatistics {
   long drawn;
   long droppedLate;
   long discarded;
+  long missing;                  // never received: gaps in the samples' time stamps
   REFERENCE_TIME renderTime;     // in DoRenderSample, conversion included, in total (100 ns)
   REFERENCE_TIME renderTimeMax;  // and at most for one picture
   REFERENCE_TIME firstLateness;  // of the first sample whose turn came; -1: none yet
-  // The frame buffer: every picture written is seen by the host (it took
-  // bufferLock while the buffer held it), replaced by the next before that,
-  // or still in the buffer.
+  // The frame buffer: every picture drawn is written or kept out to leave
+  // the first picture of a start to the host (or skipped as too short);
+  // every picture written is seen by the host (it took bufferLock while the
+  // buffer held it), replaced by the next before that, or still in the
+  // buffer.
   std::uint64_t written;
   std::uint64_t seen;
   std::uint64_t replacedUnseen;
+  std::uint64_t keptForFirst;
   std::uint64_t lockHoldNanoseconds;     // bufferLock held by the streaming thread, in total
   std::uint64_t lockHoldMaxNanoseconds;  // and at most for one picture
 };
