@@ -5,11 +5,11 @@
 #   cmake --build build/win64 --target dshowmovie_playback_bench
 # BENCH_MOVIES picks movies by name (default: all four below). BENCH_MOVIE_DIR
 # (default build/win64/bench-movies) holds them, about 1 GB; they are made
-# again on every run.
+# again on every run. BENCH_EXE runs another build of the benchmark.
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 top=$(cd "$here/../.." && pwd)
-bench=$top/build/win64/dshowmovie/dshowmovie_playback_bench.exe
+bench=${BENCH_EXE:-$top/build/win64/dshowmovie/dshowmovie_playback_bench.exe}
 dir=${BENCH_MOVIE_DIR:-$top/build/win64/bench-movies}
 [ -x "$bench" ] || { echo "build it first: cmake --build build/win64 --target dshowmovie_playback_bench" >&2; exit 1; }
 mkdir -p "$dir"
