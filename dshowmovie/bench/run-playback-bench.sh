@@ -15,7 +15,7 @@ dir=${BENCH_MOVIE_DIR:-$top/build/win64/bench-movies}
 mkdir -p "$dir"
 
 # name: make-dib-avi.py options, width, height, frames, rate
-declare -A spec=(
+declare -A movies=(
   [1080p30-rgb24]="--numbered 1920 1080 60 30"
   [1080p30-i420]="--i420 1920 1080 60 30"
   [720p60-rgb24]="--numbered 1280 720 120 60"
@@ -23,8 +23,8 @@ declare -A spec=(
 )
 args=()
 for name in ${BENCH_MOVIES:-1080p30-rgb24 1080p30-i420 720p60-rgb24 480p30-rgb24}; do
-  [ -n "${spec[$name]:-}" ] || { echo "unknown movie $name" >&2; exit 2; }
-  read -r -a made <<< "${spec[$name]}"
+  [ -n "${movies[$name]:-}" ] || { echo "unknown movie $name" >&2; exit 2; }
+  read -r -a made <<< "${movies[$name]}"
   python3 "$top/testbench/movies/make-dib-avi.py" "${made[0]}" "$dir/$name.avi" "${made[@]:1}"
   path=$dir/$name.avi
   args+=("$name=Z:${path//\//\\}")
