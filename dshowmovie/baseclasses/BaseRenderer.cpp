@@ -12,6 +12,18 @@ HANDLE NewEvent(bool manualReset, bool signalled) {
   return CreateEventW(nullptr, manualReset ? TRUE : FALSE, signalled ? TRUE : FALSE, nullptr);
 }
 
+LONGLONG Ticks() {
+  LARGE_INTEGER now;
+  QueryPerformanceCounter(&now);
+  return now.QuadPart;
+}
+
+double TicksToMs(LONGLONG ticks) {
+  LARGE_INTEGER frequency;
+  QueryPerformanceFrequency(&frequency);
+  return static_cast<double>(ticks) * 1000.0 / static_cast<double>(frequency.QuadPart);
+}
+
 }  // namespace
 
 CBaseRenderer::CBaseRenderer(REFCLSID renderClass, LPCTSTR objectName, IUnknown* outer,
@@ -66,6 +78,8 @@ HRESULT STDMETHODCALLTYPE CBaseRenderer::Stop() {
   {
     CAutoLock rendererLock(&m_RendererLock);
     m_pPendingSample.Reset();  // tells a waiting Receive that it was aborted
+    m_cSinceStart = 0;
+    m_tLastStop = -1;
   }
   CancelAdvise();
   m_bEOS = false;
@@ -109,6 +123,8 @@ HRESULT STDMETHODCALLTYPE CBaseRenderer::Run(REFERENCE_TIME tStart) {
     CAutoLock rendererLock(&m_RendererLock);
     m_tStart = tStart;
     m_State = State_Running;
+    m_cSinceStart = 0;
+    m_lastDrawTicks = 0;  // a pause is no interval between pictures
     SetEvent(m_evComplete.Get());
     SetEvent(m_evWake.Get());
     // End of stream that came while paused is reported now, and one already
@@ -153,6 +169,7 @@ HRESULT CBaseRenderer::Receive(IMediaSample* pMediaSample) {
     // One streaming thread delivers one sample at a time.
     if (m_pPendingSample) return E_UNEXPECTED;
     m_pPendingSample = common::ComPtr<IMediaSample>::Copy(pMediaSample);
+    NoteReceived(pMediaSample);
     if (m_State == State_Paused) {
       OnReceiveFirstSample(pMediaSample);
       SetEvent(m_evComplete.Get());
@@ -173,18 +190,22 @@ HRESULT CBaseRenderer::Receive(IMediaSample* pMediaSample) {
       CAutoLock rendererLock(&m_RendererLock);
       if (m_pPendingSample.Get() != pMediaSample) {
         // Stop or a flush took the sample away.
+        ++m_counts.discarded;
         return m_State == State_Stopped ? VFW_E_WRONG_STATE : S_FALSE;
       }
       if (m_State == State_Running) {
         if (IsDue(pMediaSample, &lateness)) {
           const common::ComPtr<IMediaSample> sample = std::move(m_pPendingSample);
+          if (m_counts.firstLateness < 0) m_counts.firstLateness = lateness;
           if (ShouldDrawSampleNow(pMediaSample, lateness)) {
+            const LONGLONG before = Ticks();
             result = DoRenderSample(pMediaSample);
-            ++m_cFramesDrawn;
+            NoteDrawn(before, Ticks(), lateness);
           } else {
-            ++m_cFramesDropped;
+            ++m_counts.dropped;
             dropped = true;
           }
+          ++m_cSinceStart;
           presented = true;
           complete = TakeCompletion();
         } else {
@@ -258,6 +279,11 @@ HRESULT CBaseRenderer::BeginFlush() {
   CancelAdvise();
   m_bEOS = false;
   m_bEOSDelivered = false;
+  {
+    CAutoLock rendererLock(&m_RendererLock);
+    m_cSinceStart = 0;  // the first sample after a seek is a first picture again
+    m_tLastStop = -1;
+  }
   // Paused, the transition waits again for the first sample after the flush.
   if (m_State == State_Paused && m_pInputPin->IsConnected()) ResetEvent(m_evComplete.Get());
   SetEvent(m_evWake.Get());
@@ -300,14 +326,49 @@ bool CBaseRenderer::ShouldDrawSampleNow(IMediaSample* /*pMediaSample*/,
 }
 void CBaseRenderer::OnSampleDropped(IMediaSample* /*pMediaSample*/, REFERENCE_TIME /*lateness*/) {}
 
+void CBaseRenderer::NoteReceived(IMediaSample* sample) {
+  ++m_counts.received;
+  REFERENCE_TIME start = 0;
+  REFERENCE_TIME stop = 0;
+  if (sample->GetTime(&start, &stop) != S_OK || stop <= start) return;  // no whole time stamp
+  const REFERENCE_TIME expected = m_tLastStop < 0 ? 0 : m_tLastStop;
+  const REFERENCE_TIME duration = stop - start;
+  if (start - expected >= duration / 2) {
+    m_counts.missing += static_cast<long>((start - expected + duration / 2) / duration);
+  }
+  m_tLastStop = stop;
+}
+
+void CBaseRenderer::NoteDrawn(LONGLONG before, LONGLONG after, REFERENCE_TIME lateness) {
+  ++m_counts.drawn;
+  const REFERENCE_TIME spent = static_cast<REFERENCE_TIME>(TicksToMs(after - before) * 10000.0);
+  m_counts.renderTime += spent;
+  if (spent > m_counts.renderTimeMax) m_counts.renderTimeMax = spent;
+  const double lateMs = static_cast<double>(lateness) / 10000.0;
+  m_counts.latenessSumMs += lateMs;
+  m_counts.latenessSquaresMs += lateMs * lateMs;
+  if (m_lastDrawTicks != 0) {
+    const double interval = TicksToMs(before - m_lastDrawTicks);
+    m_counts.intervalSumMs += interval;
+    m_counts.intervalSquaresMs += interval * interval;
+    ++m_counts.intervals;
+  }
+  m_lastDrawTicks = before;
+}
+
 long CBaseRenderer::FramesDrawn() {
   CAutoLock rendererLock(&m_RendererLock);
-  return m_cFramesDrawn;
+  return m_counts.drawn;
 }
 
 long CBaseRenderer::FramesDropped() {
   CAutoLock rendererLock(&m_RendererLock);
-  return m_cFramesDropped;
+  return m_counts.dropped;
+}
+
+RendererCounts CBaseRenderer::Counts() {
+  CAutoLock rendererLock(&m_RendererLock);
+  return m_counts;
 }
 
 // --- Quality control ---

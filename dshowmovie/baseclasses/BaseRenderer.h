@@ -37,6 +37,30 @@
 class CRendererInputPin;
 class CPosPassThru;
 
+// What became of the samples a renderer received, and how long it spent on
+// them; for IQualProp and for a derived class's own statistics.
+struct RendererCounts {
+  long received = 0;   // samples Receive accepted
+  long drawn = 0;      // presented through DoRenderSample
+  long dropped = 0;    // judged too late by ShouldDrawSampleNow
+  long discarded = 0;  // taken away by Stop or a flush before their turn
+  // Pictures that never came: gaps in the time stamps of consecutive
+  // samples (or before the first after a start or a flush), counted in
+  // sample durations. An upstream filter that skips pictures shows here.
+  long missing = 0;
+  REFERENCE_TIME renderTime = 0;      // spent in DoRenderSample, in total (100 ns)
+  REFERENCE_TIME renderTimeMax = 0;   // and at most for one sample
+  REFERENCE_TIME firstLateness = -1;  // of the first sample presented or dropped; -1: none yet
+  // Of the drawn samples: lateness (0 when early or without a clock), its
+  // sum and sum of squares in milliseconds, and the intervals between draws
+  // on the system's performance counter, in milliseconds.
+  double latenessSumMs = 0;
+  double latenessSquaresMs = 0;
+  double intervalSumMs = 0;
+  double intervalSquaresMs = 0;
+  long intervals = 0;
+};
+
 BASECLASSES_COM_CLASS_BEGIN
 class CBaseRenderer : public CBaseFilter, public IQualityControl, public IAMFilterMiscFlags {
  public:
@@ -118,10 +142,16 @@ class CBaseRenderer : public CBaseFilter, public IQualityControl, public IAMFilt
   // construction.
   long FramesDrawn();
   long FramesDropped();
+  // Every count, taken under the renderer lock.
+  RendererCounts Counts();
 
  protected:
   // Passes a quality message to the sink or the upstream pin (no lock held).
   HRESULT PassNotify(const Quality& q);
+  // Under the renderer lock: samples presented or dropped since the filter
+  // last started running or was flushed. 0 means the next sample is the
+  // first picture of a start, a resume or a seek.
+  long SamplesSinceStart() const { return m_cSinceStart; }
 
   CCritSec m_InterfaceLock;  // the filter lock (CBaseFilter::m_pLock points here)
   CCritSec m_RendererLock;   // the sample being presented, the counters
@@ -136,6 +166,11 @@ class CBaseRenderer : public CBaseFilter, public IQualityControl, public IAMFilt
   bool TakeCompletion();
   void SendCompletion();
   bool ReadyLocked();  // both locks: a paused transition may complete
+  // Renderer lock: counts a drawn sample that took [before, after] on the
+  // performance counter and came `lateness` after its time.
+  void NoteDrawn(LONGLONG before, LONGLONG after, REFERENCE_TIME lateness);
+  // Renderer lock: counts a received sample and any gap before it.
+  void NoteReceived(IMediaSample* sample);
 
   std::unique_ptr<CPosPassThru> m_pPosition;
   common::UniqueHandle m_evComplete;  // manual reset; set: no transition pending
@@ -145,8 +180,10 @@ class CBaseRenderer : public CBaseFilter, public IQualityControl, public IAMFilt
   common::ComPtr<IMediaSample> m_pPendingSample;  // renderer lock
   bool m_bEOS = false;                // end of stream received (filter lock)
   bool m_bEOSDelivered = false;       // EC_COMPLETE sent for it (filter lock)
-  long m_cFramesDrawn = 0;            // renderer lock
-  long m_cFramesDropped = 0;          // renderer lock
+  RendererCounts m_counts;            // renderer lock
+  long m_cSinceStart = 0;             // renderer lock
+  REFERENCE_TIME m_tLastStop = -1;    // renderer lock: end of the last sample received; -1: none
+  LONGLONG m_lastDrawTicks = 0;       // performance counter at the last draw; 0: none
   IQualityControl* m_pQSink = nullptr;  // not counted: the graph's, see SetSink
 };
 BASECLASSES_COM_CLASS_END

@@ -11,24 +11,66 @@ bool MovieFrameBuffer::setMediaType(const MediaTypeDescription& type, MoviePixel
   PictureGeometry agreed;
   if (!SetUpBuffer(type, format, &agreed)) return false;
   const std::uint32_t bytes = agreed.frameBufferBytes != 0 ? agreed.frameBufferBytes : 1u;
-  std::unique_ptr<std::uint8_t[]> buffer(new (std::nothrow) std::uint8_t[bytes]);
-  if (buffer == nullptr) return false;
+  std::unique_ptr<std::uint8_t[]> front(new (std::nothrow) std::uint8_t[bytes]);
+  std::unique_ptr<std::uint8_t[]> back(new (std::nothrow) std::uint8_t[bytes]);
+  if (front == nullptr || back == nullptr) return false;
 
-  // The old buffer is freed after the lock is left.
+  // The old buffers are freed after the locks are left.
+  std::lock_guard<std::mutex> writing(writerLock);
   std::lock_guard<std::mutex> hold(bufferLock);
   geometry = agreed;
-  frameBuffer.swap(buffer);
+  frameBuffer.swap(front);
+  backBuffer.swap(back);
   videoWidth.store(agreed.videoWidth, std::memory_order_relaxed);
   videoHeight.store(agreed.videoHeight, std::memory_order_relaxed);
   return true;
 }
 
-bool MovieFrameBuffer::renderSample(const std::uint8_t* sample, std::uint64_t sampleBytes) {
+bool MovieFrameBuffer::keepsFirst(bool firstOfStart,
+                                  std::chrono::steady_clock::time_point now) const {
+  return !firstOfStart && holdingFirst_ && !currentSeen_ && now - firstWritten_ < kFirstPictureHold;
+}
+
+bool MovieFrameBuffer::renderSample(const std::uint8_t* sample, std::uint64_t sampleBytes,
+                                    bool firstOfStart) {
+  std::lock_guard<std::mutex> writing(writerLock);
+  if (backBuffer == nullptr) return false;
+  {
+    // Not worth converting a picture that would be kept out.
+    std::lock_guard<std::mutex> hold(bufferLock);
+    if (keepsFirst(firstOfStart, std::chrono::steady_clock::now())) {
+      ++counts_.keptForFirst;
+      return false;
+    }
+  }
+  if (!RenderSample(sample, sampleBytes, geometry, backBuffer.get())) return false;
+
   std::lock_guard<std::mutex> hold(bufferLock);
-  if (frameBuffer == nullptr) return false;
-  if (!RenderSample(sample, sampleBytes, geometry, frameBuffer.get())) return false;
+  const auto taken = std::chrono::steady_clock::now();
+  // The host may have seen the first picture meanwhile; if not, this
+  // picture is still kept out (its conversion is lost, not the first one).
+  if (keepsFirst(firstOfStart, taken)) {
+    ++counts_.keptForFirst;
+    return false;
+  }
+  frameBuffer.swap(backBuffer);
+  holdingFirst_ = firstOfStart;
+  if (firstOfStart) firstWritten_ = taken;
   updateFlag.store(true, std::memory_order_release);
+  if (counts_.written != 0 && !currentSeen_) ++counts_.replacedUnseen;
+  currentSeen_ = false;
+  ++counts_.written;
+  const auto held = static_cast<std::uint64_t>(
+      std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now() - taken)
+          .count());
+  counts_.lockHoldNanoseconds += held;
+  if (held > counts_.lockHoldMaxNanoseconds) counts_.lockHoldMaxNanoseconds = held;
   return true;
+}
+
+FrameBufferCounts MovieFrameBuffer::counts() {
+  std::lock_guard<std::mutex> hold(bufferLock);
+  return counts_;
 }
 
 }  // namespace dshowmovie

@@ -48,6 +48,53 @@ TEST(MovieFrameBuffer, PictureArrivesUprightAndRaisesTheFlagUntilReset) {
   EXPECT_FALSE(frame.hadAnUpdate());
 }
 
+TEST(MovieFrameBuffer, CountsWhatTheHostSawAndKeepsTheFirstPictureForIt) {
+  // One-pixel pictures whose blue byte names them. Each step writes a
+  // picture (first of a start or not), or the host copies, or time passes.
+  enum Step { kFirst, kNext, kHostCopies, kHoldPasses };
+  struct Case {
+    const char* what;
+    std::vector<Step> steps;
+    std::vector<int> hostSaw;  // the pictures the host copied, in order
+    FrameBufferCounts counts;  // written, seen, replacedUnseen, keptForFirst
+  };
+  const Case cases[] = {
+      {"each picture copied", {kFirst, kHostCopies, kNext, kHostCopies, kNext, kHostCopies},
+       {0, 1, 2}, {3, 3, 0, 0}},
+      {"the first is kept until the host copies it",
+       {kFirst, kNext, kNext, kHostCopies, kNext, kNext, kHostCopies}, {0, 4}, {3, 2, 1, 2}},
+      {"the first is kept only for a moment", {kFirst, kHoldPasses, kNext, kHostCopies},
+       {1}, {2, 1, 1, 0}},
+      {"a resume's first replaces what the host has not seen", {kFirst, kHostCopies, kNext, kFirst,
+       kNext, kHostCopies}, {0, 2}, {3, 2, 1, 1}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    MovieFrameBuffer frame;
+    VideoType video(1, 1);
+    ASSERT_TRUE(frame.setMediaType(video.type, MPF_A8R8G8B8));
+    std::uint8_t picture = 0;
+    std::vector<int> saw;
+    for (Step step : c.steps) {
+      if (step == kHoldPasses) {
+        std::this_thread::sleep_for(MovieFrameBuffer::kFirstPictureHold + std::chrono::milliseconds(5));
+      } else if (step == kHostCopies) {
+        saw.push_back(Copy(frame)[0]);
+        frame.resetUpdateFlag();
+      } else {
+        const std::uint8_t sample[4] = {picture++, 0, 0, 0};
+        frame.renderSample(sample, sizeof sample, step == kFirst);
+      }
+    }
+    EXPECT_EQ(saw, c.hostSaw);
+    const FrameBufferCounts counts = frame.counts();
+    EXPECT_EQ(counts.written, c.counts.written);
+    EXPECT_EQ(counts.seen, c.counts.seen);
+    EXPECT_EQ(counts.replacedUnseen, c.counts.replacedUnseen);
+    EXPECT_EQ(counts.keptForFirst, c.counts.keptForFirst);
+  }
+}
+
 TEST(MovieFrameBuffer, SixteenBitRowsHaveNoGap) {
   MovieFrameBuffer frame;
   VideoType video(3, -1);

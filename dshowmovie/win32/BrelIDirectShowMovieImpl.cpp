@@ -7,6 +7,8 @@
 #include "GraphPieces.h"
 #include "MediaTypeCheck.h"
 #include "MediaTypeView.h"
+#include "MovieStatistics.h"
+#include "win32/ComPtr.h"
 
 namespace {
 
@@ -20,6 +22,62 @@ HRESULT* StartWithSuccess(HRESULT* phr) {
   if (phr != nullptr) *phr = S_OK;
   return phr;
 }
+
+// IMovieStatistics as a tear-off: made on each QueryInterface, it keeps the
+// movie alive through a reference to its owner and answers every other
+// interface (IUnknown included) through the movie, so identity holds.
+BASECLASSES_COM_CLASS_BEGIN
+class StatisticsTearOff final : public IMovieStatistics {
+ public:
+  StatisticsTearOff(IUnknown* owner, CBaseRenderer* renderer, dshowmovie::MovieFrameBuffer* frame)
+      : owner_(common::ComPtr<IUnknown>::Copy(owner)), renderer_(renderer), frame_(frame) {}
+
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
+    if (ppv == nullptr) return E_POINTER;
+    if (riid == IID_IMovieStatistics) {
+      AddRef();
+      *ppv = static_cast<IMovieStatistics*>(this);
+      return S_OK;
+    }
+    return owner_->QueryInterface(riid, ppv);
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return InterlockedIncrement(&references_); }
+  ULONG STDMETHODCALLTYPE Release() override {
+    const LONG left = InterlockedDecrement(&references_);
+    if (left == 0) delete this;
+    return static_cast<ULONG>(left);
+  }
+
+  HRESULT STDMETHODCALLTYPE GetMovieStatistics(MovieStatistics* statistics) override {
+    if (statistics == nullptr) return E_POINTER;
+    const RendererCounts counts = renderer_->Counts();
+    const dshowmovie::FrameBufferCounts frame = frame_->counts();
+    *statistics = MovieStatistics{counts.received,
+                                  counts.drawn,
+                                  counts.dropped,
+                                  counts.discarded,
+                                  counts.missing,
+                                  counts.renderTime,
+                                  counts.renderTimeMax,
+                                  counts.firstLateness,
+                                  frame.written,
+                                  frame.seen,
+                                  frame.replacedUnseen,
+                                  frame.keptForFirst,
+                                  frame.lockHoldNanoseconds,
+                                  frame.lockHoldMaxNanoseconds};
+    return S_OK;
+  }
+
+ private:
+  ~StatisticsTearOff() = default;
+
+  common::ComPtr<IUnknown> owner_;
+  CBaseRenderer* renderer_;              // lives as long as owner_
+  dshowmovie::MovieFrameBuffer* frame_;  // likewise
+  volatile LONG references_ = 1;         // the first is the one handed out
+};
+BASECLASSES_COM_CLASS_END
 
 }  // namespace
 
@@ -62,6 +120,10 @@ BrelIDirectShowMovieImpl* BrelIDirectShowMovieImpl::Construct() {
 HRESULT STDMETHODCALLTYPE BrelIDirectShowMovieImpl::NonDelegatingQueryInterface(REFIID riid,
                                                                                 void** ppv) {
   if (ppv == nullptr) return E_POINTER;
+  if (riid == IID_IMovieStatistics) {
+    *ppv = new (std::nothrow) StatisticsTearOff(GetOwner(), this, &frame_);
+    return *ppv != nullptr ? S_OK : E_OUTOFMEMORY;
+  }
   return CBaseVideoRenderer::NonDelegatingQueryInterface(riid, ppv);
 }
 
@@ -81,8 +143,10 @@ HRESULT BrelIDirectShowMovieImpl::DoRenderSample(IMediaSample* pMediaSample) {
   BYTE* bytes = nullptr;
   if (FAILED(pMediaSample->GetPointer(&bytes))) return S_OK;
   const long length = pMediaSample->GetActualDataLength();
-  // A short sample is skipped by the frame buffer, not converted.
-  frame_.renderSample(bytes, length > 0 ? static_cast<std::uint64_t>(length) : 0);
+  // A short sample is skipped by the frame buffer, not converted. The first
+  // picture since a start, resume or seek is kept for the host a moment.
+  frame_.renderSample(bytes, length > 0 ? static_cast<std::uint64_t>(length) : 0,
+                      SamplesSinceStart() == 0);
   return S_OK;
 }
 

@@ -82,3 +82,17 @@ if(WIN32)
     LIBS rushlight_objects common_win32 GTest::gtest
     LABELS unit)
 endif()
+
+# The first picture of a full-HD movie and the movie's own counts of its
+# pictures, read through its statistics interface: linked from the library's
+# objects, since the DLL exports no counts.
+if(WIN32)
+  thornvale_unit_test(dshowmovie_first_picture_test
+    SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/tests/LibraryTestSupport.cpp
+            ${CMAKE_CURRENT_SOURCE_DIR}/tests/LibraryFirstPictureTest.cpp
+    LIBS rushlight_objects common_win32 ole32 GTest::gtest
+    LABELS unit
+    RESOURCE_LOCK desktop
+    FIXTURES_REQUIRED test_movies
+    ENVIRONMENT TEST_MOVIE_DIR=${CMAKE_BINARY_DIR}/testdata/movies)
+endif()

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""make-dib-avi.py OUT WIDTH HEIGHT FRAMES FPS
+"""make-dib-avi.py [--numbered] [--i420] OUT WIDTH HEIGHT FRAMES FPS
 
 Writes an uncompressed AVI (one video stream, 24-bit BI_RGB bitmaps stored
 bottom-up, each row padded to 4 bytes) whose pixels can be checked exactly:
@@ -11,6 +11,15 @@ bottom-up, each row padded to 4 bytes) whose pixels can be checked exactly:
 Red and blue are multiples of 8 and green a multiple of 4, so the values
 survive a 5-6-5 layout unchanged. Blue repeats after 32 frames. GStreamer's avimux cannot write such files
 at every width (it refuses 3-pixel-wide BGR), hence this small writer.
+
+--numbered: each frame shows its number (modulo 256) instead, in binary as
+eight vertical bars of WIDTH / 8 pixels, the most significant bit on the
+left, white for 1 and black for 0. Only black and white, so the number
+survives any colour conversion; a reader looks at the middle of each bar.
+--i420: the frames are stored as planar 4:2:0 YUV (fourcc I420, limited
+range, top row first) instead of RGB; with the pattern above, only the
+numbered bars are exact (the gradient is not written in this form).
+Frames are written one by one, so full-HD movies of many frames are fine.
 """
 import struct
 import sys
@@ -26,6 +35,34 @@ def green_of(y, height):
 
 def blue_of(frame):
     return ((frame * 40 + 64) % 256) & 0xF8
+
+
+def bar_row(width, frame):
+    """The BGR pixels of one row of a numbered frame (every row is the same)."""
+    bar = max(width // 8, 1)
+    row = bytearray(width * 3)
+    for x in range(width):
+        bit = 7 - min(x // bar, 7)
+        level = 255 if (frame % 256) >> bit & 1 else 0
+        row[3 * x:3 * x + 3] = bytes([level]) * 3
+    return bytes(row)
+
+
+def numbered_rgb_frame(width, height, frame):
+    stride = (width * 3 + 3) & ~3
+    row = bar_row(width, frame) + b"\x5a" * (stride - width * 3)
+    return row * height
+
+
+def numbered_i420_frame(width, height, frame):
+    # Black is Y 16, white Y 235; the chroma of grey is 128 everywhere.
+    luma = bytes(235 if px[0] else 16 for px in zip(bar_row(width, frame)[::3]))
+    chroma = bytes([128]) * (((width + 1) // 2) * ((height + 1) // 2))
+    return luma * height + chroma + chroma
+
+
+def chunk_header(fourcc, size):
+    return fourcc + struct.pack("<I", size)
 
 
 def chunk(fourcc, payload):
@@ -52,8 +89,19 @@ def frame_bytes(width, height, frame):
     return b"".join(rows)
 
 
-def write_avi(path, width, height, frames, fps):
-    image_size = ((width * 3 + 3) & ~3) * height
+def write_avi(path, width, height, frames, fps, numbered=False, i420=False):
+    if i420:
+        image_size = width * height + 2 * (((width + 1) // 2) * ((height + 1) // 2))
+        handler, compression, bits = b"I420", struct.unpack("<I", b"I420")[0], 12
+    else:
+        image_size = ((width * 3 + 3) & ~3) * height
+        handler, compression, bits = b"DIB ", 0, 24
+    if i420:
+        make_frame = numbered_i420_frame
+    elif numbered:
+        make_frame = numbered_rgb_frame
+    else:
+        make_frame = frame_bytes
     avih = struct.pack(
         "<14I",
         1000000 // fps,       # microseconds per frame
@@ -69,7 +117,7 @@ def write_avi(path, width, height, frames, fps):
         0, 0, 0, 0)
     strh = struct.pack(
         "<4s4sIHHIIIIIIIIhhhh",
-        b"vids", b"DIB ",
+        b"vids", handler,
         0,                    # flags
         0, 0,                 # priority, language
         0,                    # initial frames
@@ -81,35 +129,42 @@ def write_avi(path, width, height, frames, fps):
         0, 0, width, height)  # frame rectangle
     strf = struct.pack(
         "<IiiHHIIiiII",
-        40, width, height,    # positive height: bottom-up
-        1, 24, 0,             # planes, bits, BI_RGB
+        40, width, height,    # positive height: bottom-up for RGB
+        1, bits, compression,
         image_size, 0, 0, 0, 0)
     strl = riff_list(b"LIST", b"strl", chunk(b"strh", strh) + chunk(b"strf", strf))
     hdrl = riff_list(b"LIST", b"hdrl", chunk(b"avih", avih) + strl)
 
-    movi_body = b""
+    padded = image_size + (image_size & 1)
+    movi_size = 4 + frames * (8 + padded)
     index = b""
     for f in range(frames):
         # Offsets count from the "movi" fourcc.
-        offset = 4 + len(movi_body)
-        data = frame_bytes(width, height, f)
-        movi_body += chunk(b"00db", data)
-        index += struct.pack("<4sIII", b"00db", 0x10, offset, len(data))  # AVIIF_KEYFRAME
-    movi = riff_list(b"LIST", b"movi", movi_body)
-    body = hdrl + movi + chunk(b"idx1", index)
+        index += struct.pack("<4sIII", b"00db", 0x10, 4 + f * (8 + padded), image_size)
+    riff_size = 4 + len(hdrl) + 8 + movi_size + 8 + len(index)
     with open(path, "wb") as out:
-        out.write(riff_list(b"RIFF", b"AVI ", body))
+        out.write(chunk_header(b"RIFF", riff_size) + b"AVI " + hdrl)
+        out.write(chunk_header(b"LIST", movi_size) + b"movi")
+        for f in range(frames):
+            data = make_frame(width, height, f)
+            assert len(data) == image_size
+            out.write(chunk_header(b"00db", image_size) + data + b"\0" * (padded - image_size))
+        out.write(chunk(b"idx1", index))
 
 
 def main(argv):
-    if len(argv) != 6:
+    options = {a for a in argv[1:] if a.startswith("--")}
+    args = [a for a in argv[1:] if not a.startswith("--")]
+    if len(args) != 5 or not options <= {"--numbered", "--i420"}:
         sys.stderr.write(__doc__)
         return 2
-    width, height, frames, fps = (int(a) for a in argv[2:6])
+    width, height, frames, fps = (int(a) for a in args[1:5])
     if min(width, height, frames, fps) < 1:
         sys.stderr.write("make-dib-avi: sizes, frames and rate must be positive\n")
         return 2
-    write_avi(argv[1], width, height, frames, fps)
+    write_avi(args[0], width, height, frames, fps,
+              numbered="--numbered" in options or "--i420" in options,
+              i420="--i420" in options)
     return 0
 
 
