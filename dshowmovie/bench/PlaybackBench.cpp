@@ -25,12 +25,10 @@
 #include <vector>
 
 #include "MovieStatistics.h"
+#include "PlatformCaptureGraph.h"
 #include "Rushlight.h"
 #include "win32/ComApartment.h"
 #include "win32/ComPtr.h"
-
-EXTERN_C const CLSID CLSID_SampleGrabber;
-EXTERN_C const CLSID CLSID_NullRenderer;
 
 namespace {
 
@@ -202,43 +200,10 @@ Play PlayBaseline(const std::string& file, int frames, DWORD pollMs) {
     BrelIDirectShowMovieImpl::Info info = {};
     if (!BrelIDirectShowMovieImpl::getMovieInfo(file.c_str(), &info)) return play;
   }
-  ComPtr<IGraphBuilder> graph;
-  ComPtr<IBaseFilter> grabber;
-  ComPtr<ISampleGrabber> grabbing;
-  ComPtr<IBaseFilter> renderer;
-  ComPtr<IMediaControl> control;
-  ComPtr<IMediaEvent> events;
-  if (FAILED(CoCreateInstance(CLSID_FilterGraph, nullptr, CLSCTX_INPROC, IID_IGraphBuilder,
-                              graph.PutVoid())) ||
-      FAILED(CoCreateInstance(CLSID_SampleGrabber, nullptr, CLSCTX_INPROC_SERVER, IID_IBaseFilter,
-                              grabber.PutVoid())) ||
-      FAILED(grabber.As(IID_ISampleGrabber, grabbing)) ||
-      FAILED(CoCreateInstance(CLSID_NullRenderer, nullptr, CLSCTX_INPROC_SERVER, IID_IBaseFilter,
-                              renderer.PutVoid()))) {
-    return play;
-  }
-  AM_MEDIA_TYPE rgb24 = {};
-  rgb24.majortype = MEDIATYPE_Video;
-  rgb24.subtype = MEDIASUBTYPE_RGB24;
-  rgb24.formattype = FORMAT_VideoInfo;
-  ComPtr<IBaseFilter> source;
-  ComPtr<IPin> output;
-  ComPtr<IPin> grabberIn;
-  ComPtr<IPin> grabberOut;
-  ComPtr<IPin> rendererIn;
+  librarytest::PlatformCaptureGraph capture;
   AM_MEDIA_TYPE connected = {};
-  if (FAILED(grabbing->SetMediaType(&rgb24)) ||
-      FAILED(grabbing->SetCallback(&grabbed, 0)) ||
-      FAILED(graph->AddFilter(grabber.Get(), L"GRABBER")) ||
-      FAILED(graph->AddFilter(renderer.Get(), L"NULL")) ||
-      FAILED(graph->AddSourceFilter(name.c_str(), L"SOURCE", source.Put())) ||
-      FAILED(source->FindPin(L"Output", output.Put())) ||
-      FAILED(grabber->FindPin(L"In", grabberIn.Put())) ||
-      FAILED(grabber->FindPin(L"Out", grabberOut.Put())) ||
-      FAILED(renderer->FindPin(L"In", rendererIn.Put())) ||
-      FAILED(graph->Connect(output.Get(), grabberIn.Get())) ||
-      FAILED(graph->Connect(grabberOut.Get(), rendererIn.Get())) ||
-      FAILED(grabbing->GetConnectedMediaType(&connected))) {
+  if (!librarytest::BuildPlatformCaptureGraph(name, &grabbed, &capture) ||
+      FAILED(capture.grabbing->GetConnectedMediaType(&connected))) {
     return play;
   }
   unsigned width = 0;
@@ -251,8 +216,9 @@ Play PlayBaseline(const std::string& file, int frames, DWORD pollMs) {
   }
   if (connected.cbFormat != 0) CoTaskMemFree(connected.pbFormat);
   if (connected.pUnk != nullptr) connected.pUnk->Release();
-  if (width == 0 || FAILED(graph.As(IID_IMediaControl, control)) ||
-      FAILED(graph.As(IID_IMediaEvent, events)) || FAILED(control->Run())) {
+  ComPtr<IMediaEvent> events;
+  if (width == 0 || FAILED(capture.graph.As(IID_IMediaEvent, events)) ||
+      FAILED(capture.control->Run())) {
     return play;
   }
   play.createdMs = MsSince(start);
@@ -279,7 +245,7 @@ Play PlayBaseline(const std::string& file, int frames, DWORD pollMs) {
         }
         return texture.size() >= width * 3 ? FrameNumber(texture.data(), width, 3, 1) : -1;
       });
-  control->Stop();
+  capture.control->Stop();
   (void)height;
   if (grabbed.pictures > 0) {
     play.renderMsPerPicture = grabbed.callbackMs / grabbed.pictures;

@@ -7,12 +7,9 @@
 #include <cstdio>
 #include <vector>
 
+#include "PlatformCaptureGraph.h"
 #include "win32/ComPtr.h"
 #include "win32/ProcessHandles.h"
-
-// In libstrmiids, not declared by mingw's headers.
-EXTERN_C const CLSID CLSID_NullRenderer;
-EXTERN_C const CLSID CLSID_SampleGrabber;
 
 namespace librarytest {
 
@@ -118,45 +115,12 @@ bool PlatformMovieCycle(const std::string& fileName, DWORD runMs) {
   const std::wstring name = Wide(fileName);
   if (!Probe(name)) return false;
 
-  ComPtr<IGraphBuilder> graph;
-  ComPtr<IMediaControl> control;
-  ComPtr<IBaseFilter> grabber;
-  ComPtr<ISampleGrabber> grabbing;
-  ComPtr<IBaseFilter> renderer;
-  if (FAILED(CoCreateInstance(CLSID_FilterGraph, nullptr, CLSCTX_INPROC, IID_IGraphBuilder,
-                              graph.PutVoid())) ||
-      FAILED(CoCreateInstance(CLSID_SampleGrabber, nullptr, CLSCTX_INPROC_SERVER, IID_IBaseFilter,
-                              grabber.PutVoid())) ||
-      FAILED(grabber.As(IID_ISampleGrabber, grabbing)) ||
-      FAILED(CoCreateInstance(CLSID_NullRenderer, nullptr, CLSCTX_INPROC_SERVER, IID_IBaseFilter,
-                              renderer.PutVoid()))) {
-    return false;
-  }
-  AM_MEDIA_TYPE rgb24 = {};
-  rgb24.majortype = MEDIATYPE_Video;
-  rgb24.subtype = MEDIASUBTYPE_RGB24;
-  rgb24.formattype = FORMAT_VideoInfo;
-  if (FAILED(grabbing->SetMediaType(&rgb24))) return false;
-
-  ComPtr<IBaseFilter> source;
-  ComPtr<IPin> output;
-  ComPtr<IPin> grabberIn;
-  ComPtr<IPin> grabberOut;
-  ComPtr<IPin> rendererIn;
-  if (FAILED(graph->AddFilter(grabber.Get(), L"GRABBER")) ||
-      FAILED(graph->AddFilter(renderer.Get(), L"NULL")) ||
-      FAILED(graph->AddSourceFilter(name.c_str(), L"SOURCE", source.Put())) ||
-      FAILED(source->FindPin(L"Output", output.Put())) ||
-      FAILED(grabber->FindPin(L"In", grabberIn.Put())) ||
-      FAILED(grabber->FindPin(L"Out", grabberOut.Put())) ||
-      FAILED(renderer->FindPin(L"In", rendererIn.Put())) ||
-      FAILED(graph->Connect(output.Get(), grabberIn.Get())) ||
-      FAILED(graph->Connect(grabberOut.Get(), rendererIn.Get())) ||
-      FAILED(graph.As(IID_IMediaControl, control)) || FAILED(control->Run())) {
+  PlatformCaptureGraph capture;
+  if (!BuildPlatformCaptureGraph(name, nullptr, &capture) || FAILED(capture.control->Run())) {
     return false;
   }
   Sleep(runMs);
-  return SUCCEEDED(control->Stop());
+  return SUCCEEDED(capture.control->Stop());
 }
 
 }  // namespace librarytest

@@ -66,6 +66,7 @@ if(WIN32)
   thornvale_unit_test(dshowmovie_library_stress_test
     SOURCES ${_dsm_library_tests}/LibraryTestSupport.cpp
             ${_dsm_library_tests}/LibraryStressSupport.cpp
+            ${_dsm_library_tests}/PlatformCaptureGraph.cpp
             ${_dsm_library_tests}/LibraryLeakTest.cpp
             ${_dsm_library_tests}/LibraryThreadTest.cpp
     LIBS Rushlight common_win32 strmiids ole32 oleaut32 uuid psapi GTest::gtest

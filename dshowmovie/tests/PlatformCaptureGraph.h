@@ -1,0 +1,26 @@
+#pragma once
+// The platform's own capture path for a movie file, the baseline that
+// Rushlight's graphs are measured against: the file's source, the Sample
+// Grabber taking 24-bit RGB and the Null Renderer, connected, not yet run.
+#include <windows.h>
+#include <dshow.h>
+#include <qedit.h>
+
+#include <string>
+
+#include "win32/ComPtr.h"
+
+namespace librarytest {
+
+struct PlatformCaptureGraph {
+  common::ComPtr<IGraphBuilder> graph;
+  common::ComPtr<ISampleGrabber> grabbing;  // the grabber, for its connected type
+  common::ComPtr<IMediaControl> control;
+};
+
+// Builds the graph for `fileName`; `callback` (may be null) gets each
+// sample through ISampleGrabberCB::SampleCB. False when any step fails.
+bool BuildPlatformCaptureGraph(const std::wstring& fileName, ISampleGrabberCB* callback,
+                               PlatformCaptureGraph* built);
+
+}  // namespace librarytest
