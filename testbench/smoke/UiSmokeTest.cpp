@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -58,9 +59,19 @@ INT_PTR CALLBACK ComboDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
 
 TEST(UiSmoke, ModalDialogFromATemplateRunsAndEnds) {
   std::vector<WORD> t = DialogTemplate();
-  const INT_PTR result = DialogBoxIndirectParamW(
-      GetModuleHandleW(nullptr), reinterpret_cast<DLGTEMPLATE*>(t.data()), nullptr, ComboDialog, 0);
-  EXPECT_EQ(result, 101) << "the dialog did not run (error " << GetLastError() << ")";
+  // Wine's desktop refuses a window now and then while it settles after the
+  // previous program (error 1400, seen once in many runs): a dialog that
+  // cannot be made three times over is a broken environment, once is not.
+  INT_PTR result = -1;
+  std::string errors;
+  for (int attempt = 0; attempt < 3 && result == -1; ++attempt) {
+    if (attempt != 0) Sleep(200);
+    result = DialogBoxIndirectParamW(GetModuleHandleW(nullptr),
+                                     reinterpret_cast<DLGTEMPLATE*>(t.data()), nullptr,
+                                     ComboDialog, 0);
+    if (result == -1) errors += " " + std::to_string(GetLastError());
+  }
+  EXPECT_EQ(result, 101) << "the dialog did not run (errors" << errors << ")";
 }
 
 TEST(UiSmoke, MessageBoxIsFoundReadAndPressedFromOutside) {
