@@ -21,9 +21,9 @@ build=${THORNVALE_BUILD_ROOT:-$top/build}
 
 # The shipped 32-bit build where this machine can run it, else the same
 # sources built for 64-bit Windows.
-tree=$build/win32
+tree=$build/win32 tree_arch=win32
 if ! "$wine_run" --can-run win32; then
-  tree=$build/win64
+  tree=$build/win64 tree_arch=win64
   [ -n "${WINE_RUN_SESSION:-}" ] ||
     echo "demo: this machine cannot run 32-bit programs; showing the 64-bit build of the same sources."
 fi
@@ -42,9 +42,10 @@ source "$top/testbench/e2e-lib.sh"
 # A screenshot of the whole screen, taken by the UI driver.
 uidriver_screenshot() { printf 'screenshot %s\n' "$(winpath "$1")" | drive "$uidriver" /dev/null; }
 uidriver_screenshot=uidriver_screenshot
-# Text documents open in Wine's Notepad in the demo prefix.
-"$wine_run" reg add 'HKCR\.txt' /ve /d txtfile /f >/dev/null 2>&1
-"$wine_run" reg add 'HKCR\txtfile\shell\open\command' /ve /d 'notepad.exe "%1"' /f >/dev/null 2>&1
+# Text documents open in Wine's Notepad in the prefix of the tree shown.
+WINE_RUN_ARCH=$tree_arch "$wine_run" reg add 'HKCR\.txt' /ve /d txtfile /f >/dev/null 2>&1
+WINE_RUN_ARCH=$tree_arch "$wine_run" reg add 'HKCR\txtfile\shell\open\command' /ve \
+  /d 'notepad.exe "%1"' /f >/dev/null 2>&1
 
 shot() {
   if [ "${WINE_RUN_USE_DISPLAY:-0}" != 1 ]; then
