@@ -11,8 +11,8 @@
 # names of the entries and the virtual tables matter there, never the
 # layouts of the objects).
 #
-# The MSVC-mode object is also compiled with stdcall as the default calling
-# convention (MSVC's /Gz) on x86: the test TARGET.msvc_imports then checks
+# On x86 the MSVC-mode object is also compiled with stdcall as the default
+# calling convention (MSVC's /Gz): the test TARGET.msvc_imports then checks
 # that every entry either object imports is in the DLL's export table, so a
 # free function without its explicit __cdecl fails it.
 
@@ -48,7 +48,8 @@ function(thornvale_msvc_exports target)
   target_compile_options(${gnu} PRIVATE -O1)
   thornvale_warnings(${gnu})
 
-  # MSVC's view, also with stdcall as the default convention (MSVC's /Gz).
+  # MSVC's view; on x86 also with stdcall as the default convention (MSVC's
+  # /Gz), which x64 does not have.
   set(cxx_library)
   if(M_WITH_CXX_LIBRARY)
     set(cxx_library WITH_CXX_LIBRARY)
@@ -56,15 +57,18 @@ function(thornvale_msvc_exports target)
   _thornvale_msvc_flags(msvc_flags ${cxx_library} INCLUDES ${M_INCLUDES})
   set(dir ${CMAKE_CURRENT_BINARY_DIR}/msvc-exports)
   set(msvc_obj ${dir}/${target}-reference.obj)
-  set(msvc_stdcall_obj ${dir}/${target}-reference-stdcall.obj)
-  set(stdcall_flags)
+  set(msvc_objects ${msvc_obj})
+  set(stdcall_compile)
   if(CMAKE_SIZEOF_VOID_P EQUAL 4)
-    set(stdcall_flags -mrtd)
+    set(msvc_stdcall_obj ${dir}/${target}-reference-stdcall.obj)
+    list(APPEND msvc_objects ${msvc_stdcall_obj})
+    set(stdcall_compile COMMAND ${THORNVALE_MSVC_CLANGXX} ${msvc_flags} -mrtd -c ${M_REFERENCE}
+                        -o ${msvc_stdcall_obj})
   endif()
-  add_custom_command(OUTPUT ${msvc_obj} ${msvc_stdcall_obj}
+  add_custom_command(OUTPUT ${msvc_objects}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${dir}
     COMMAND ${THORNVALE_MSVC_CLANGXX} ${msvc_flags} -MD -MF ${msvc_obj}.d -c ${M_REFERENCE} -o ${msvc_obj}
-    COMMAND ${THORNVALE_MSVC_CLANGXX} ${msvc_flags} ${stdcall_flags} -c ${M_REFERENCE} -o ${msvc_stdcall_obj}
+    ${stdcall_compile}
     DEPENDS ${M_REFERENCE}
     DEPFILE ${msvc_obj}.d
     COMMENT "Compiling ${target}'s export reference in MSVC's C++ ABI"
@@ -88,7 +92,7 @@ function(thornvale_msvc_exports target)
 
   add_test(NAME ${target}.msvc_imports
     COMMAND ${PROJECT_SOURCE_DIR}/tools/check-msvc-imports.sh $<TARGET_FILE:${target}>
-            ${msvc_obj} ${msvc_stdcall_obj})
+            ${msvc_objects})
   set_tests_properties(${target}.msvc_imports PROPERTIES LABELS pe)
 endfunction()
 

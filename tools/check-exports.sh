@@ -10,8 +10,7 @@ case $(file -b "$dll") in
   *x86-64*) prefix=x86_64-w64-mingw32 ;;
   *) prefix=i686-w64-mingw32 ;;
 esac
-names=$("$prefix-objdump" -p "$dll" |
-  sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' | sed -n 's/^\s*\[\s*[0-9]*\] //p')
+names=$("$(dirname "$0")/dll-exports.sh" "$dll") || exit 1
 status=0
 # compare WANTED ACTUAL WHAT: prints the verdict, sets status on a difference.
 compare() {

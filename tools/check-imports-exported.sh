@@ -20,11 +20,7 @@ for dll in "$@"; do
     /^[[:space:]]*$/ { listing = 0 }
     /vma:/ && /Member-Name/ { listing = (current == want); next }
     listing && NF >= 3 { print $3 }' <<<"$table" | LC_ALL=C sort -u)
-  # The export table: "[  n] name" lines below "[Ordinal/Name Pointer] Table".
-  exports=$("$objdump" -p "$dll" | awk '
-    /\[Ordinal\/Name Pointer\] Table/ { listing = 1; next }
-    listing && /^[[:space:]]*$/ { listing = 0 }
-    listing && match($0, /\][[:space:]]+[^[:space:]]+$/) { print $NF }' | LC_ALL=C sort -u)
+  exports=$("$(dirname "$0")/dll-exports.sh" "$dll") || exit 1
   count=$(grep -c . <<<"$imports")
   missing=$(LC_ALL=C comm -23 <(echo "$imports") <(echo "$exports"))
   if [ -z "$imports" ]; then

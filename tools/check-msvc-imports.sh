@@ -4,15 +4,10 @@
 set -u
 dll=$1
 shift
-case $(file -b "$dll") in
-  *x86-64*) prefix=x86_64-w64-mingw32 ;;
-  *) prefix=i686-w64-mingw32 ;;
-esac
-exports=$("$prefix-objdump" -p "$dll" |
-  sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' | sed -n 's/^\s*\[\s*[0-9]*\] //p' | sort -u)
-imports=$(llvm-nm -u "$@" | sed -n 's/^\s*U __imp_//p' | sort -u)
+exports=$("$(dirname "$0")/dll-exports.sh" "$dll") || exit 1
+imports=$(llvm-nm -u "$@" | sed -n 's/^\s*U __imp_//p' | LC_ALL=C sort -u)
 [ -n "$imports" ] || { echo "FAIL no imports in $*"; exit 1; }
-missing=$(comm -23 <(echo "$imports") <(echo "$exports"))
+missing=$(LC_ALL=C comm -23 <(echo "$imports") <(echo "$exports"))
 if [ -z "$missing" ]; then
   echo "ok   $dll exports all $(echo "$imports" | wc -l) entries the MSVC-ABI objects import"
   exit 0

@@ -19,9 +19,13 @@ LONGLONG Ticks() {
 }
 
 double TicksToMs(LONGLONG ticks) {
-  LARGE_INTEGER frequency;
-  QueryPerformanceFrequency(&frequency);
-  return static_cast<double>(ticks) * 1000.0 / static_cast<double>(frequency.QuadPart);
+  // Fixed at boot, so read once rather than on every picture.
+  static const double ticksPerMs = [] {
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(frequency.QuadPart) / 1000.0;
+  }();
+  return static_cast<double>(ticks) / ticksPerMs;
 }
 
 }  // namespace

@@ -182,17 +182,11 @@ class Grabbed final : public ISampleGrabberCB {
 };
 BASECLASSES_COM_CLASS_END
 
-std::wstring Wide(const std::string& narrow) {
-  std::vector<wchar_t> wide(narrow.size() + 1);
-  MultiByteToWideChar(CP_ACP, 0, narrow.c_str(), -1, wide.data(), static_cast<int>(wide.size()));
-  return std::wstring(wide.data());
-}
-
 Play PlayBaseline(const std::string& file, int frames, DWORD pollMs) {
   Play play;
   play.seen.assign(frames, false);
   Grabbed grabbed;
-  const std::wstring name = Wide(file);
+  const std::wstring name = librarytest::Wide(file);
   const Clock::time_point start = Clock::now();
   // The same probe as a movie's creation makes, so the first-picture times
   // compare like with like.

@@ -75,13 +75,6 @@ std::size_t PrivateBytes() {
 
 namespace {
 
-std::wstring Wide(const std::string& narrow) {
-  std::vector<wchar_t> wide(narrow.size() + 1);
-  const int n = MultiByteToWideChar(CP_ACP, 0, narrow.c_str(), -1, wide.data(),
-                                    static_cast<int>(wide.size()));
-  return n > 0 ? std::wstring(wide.data()) : std::wstring();
-}
-
 // The probe of a movie's creation: every stream's type, then the length and
 // rate of the last one.
 bool Probe(const std::wstring& name) {

@@ -1,5 +1,7 @@
 #include "PlatformCaptureGraph.h"
 
+#include <vector>
+
 // In libstrmiids, not declared by mingw's headers.
 EXTERN_C const CLSID CLSID_NullRenderer;
 EXTERN_C const CLSID CLSID_SampleGrabber;
@@ -7,6 +9,13 @@ EXTERN_C const CLSID CLSID_SampleGrabber;
 namespace librarytest {
 
 using common::ComPtr;
+
+std::wstring Wide(const std::string& narrow) {
+  std::vector<wchar_t> wide(narrow.size() + 1);
+  const int n = MultiByteToWideChar(CP_ACP, 0, narrow.c_str(), -1, wide.data(),
+                                    static_cast<int>(wide.size()));
+  return n > 0 ? std::wstring(wide.data()) : std::wstring();
+}
 
 bool BuildPlatformCaptureGraph(const std::wstring& fileName, ISampleGrabberCB* callback,
                                PlatformCaptureGraph* built) {

@@ -18,6 +18,9 @@ struct PlatformCaptureGraph {
   common::ComPtr<IMediaControl> control;
 };
 
+// A file name in the ANSI code page as the platform's objects take it.
+std::wstring Wide(const std::string& narrow);
+
 // Builds the graph for `fileName`; `callback` (may be null) gets each
 // sample through ISampleGrabberCB::SampleCB. False when any step fails.
 bool BuildPlatformCaptureGraph(const std::wstring& fileName, ISampleGrabberCB* callback,
