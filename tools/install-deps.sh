@@ -9,14 +9,15 @@ set -eu
 # 64-bit test build everywhere. Mesa's OpenGL serves Direct3D, GStreamer's
 # plugins serve DirectShow, and the native GStreamer tools make test movies.
 # clang, lld and llvm build the MSVC import libraries and the MSVC-ABI test
-# programs; zip makes the development archives.
+# programs; zip makes the development archives; python3-pefile reads the
+# built images for the checks (tools/pe.py).
 PACKAGES=(
   make cmake ninja-build g++ clang libclang-rt-14-dev googletest libbenchmark-dev
   lld llvm zip unzip
   g++-mingw-w64-i686-posix mingw-w64-i686-dev binutils-mingw-w64-i686
   g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev binutils-mingw-w64-x86-64
   wine wine32:i386 wine64
-  xvfb xauth imagemagick sox python3 file util-linux
+  xvfb xauth imagemagick sox python3 python3-pefile file util-linux
   libgl1 libglx-mesa0 libgl1-mesa-dri
   gstreamer1.0-tools gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   gstreamer1.0-plugins-base:i386 gstreamer1.0-plugins-good:i386
