@@ -31,6 +31,37 @@ function(thornvale_warnings)
 endfunction()
 
 if(WIN32 AND CMAKE_BUILD_TYPE STREQUAL "Release")
-  # Shipped binaries carry no symbols.
-  add_link_options(-s)
+  # Binaries carry no symbols. The shipped ones are compiled with debug
+  # information like everything else and stripped after the link instead,
+  # keeping it in a separate file (thornvale_deliverable); -g never changes
+  # the generated code.
+  add_compile_options(-g)
+  add_link_options($<$<NOT:$<BOOL:$<TARGET_PROPERTY:THORNVALE_SYMBOL_FILE>>>:-s>)
+endif()
+
+if(WIN32)
+  # Reproducible images: one commit gives the same bytes in any folder.
+  # Paths in debug information and __FILE__ name the source tree as
+  # /thornvale and the build tree as /thornvale-build (the later map wins
+  # where both match, as the build tree may lie inside the source tree). The
+  # PE time stamp is SOURCE_DATE_EPOCH if the environment sets it, else the
+  # time of the commit checked out when the tree was configured (GNU ld reads
+  # SOURCE_DATE_EPOCH from the link's environment).
+  add_compile_options(-ffile-prefix-map=${PROJECT_SOURCE_DIR}=/thornvale
+                      -ffile-prefix-map=${CMAKE_BINARY_DIR}=/thornvale-build)
+  if(DEFINED ENV{SOURCE_DATE_EPOCH})
+    set(THORNVALE_SOURCE_DATE_EPOCH $ENV{SOURCE_DATE_EPOCH})
+  else()
+    execute_process(COMMAND git -C ${PROJECT_SOURCE_DIR} log -1 --format=%ct
+                    OUTPUT_VARIABLE THORNVALE_SOURCE_DATE_EPOCH OUTPUT_STRIP_TRAILING_WHITESPACE
+                    RESULT_VARIABLE git_status ERROR_QUIET)
+    if(NOT git_status EQUAL 0 OR THORNVALE_SOURCE_DATE_EPOCH STREQUAL "")
+      message(FATAL_ERROR "Neither SOURCE_DATE_EPOCH nor a git checkout gives the binaries' time stamp")
+    endif()
+  endif()
+  # make-package.sh dates the archives' files by it.
+  set(THORNVALE_SOURCE_DATE_EPOCH ${THORNVALE_SOURCE_DATE_EPOCH} CACHE INTERNAL "")
+  foreach(lang C CXX)
+    set(CMAKE_${lang}_LINKER_LAUNCHER ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=${THORNVALE_SOURCE_DATE_EPOCH})
+  endforeach()
 endif()

@@ -65,8 +65,7 @@ function(thornvale_msvc_import_library target)
   set(lib ${THORNVALE_MSVC_LIB_DIR}/${target}.lib)
   file(MAKE_DIRECTORY ${THORNVALE_MSVC_LIB_DIR})
   add_custom_command(TARGET ${target} POST_BUILD
-    COMMAND ${CMAKE_COMMAND} -E env LLVM_READOBJ=${THORNVALE_LLVM_READOBJ}
-            LLVM_DLLTOOL=${THORNVALE_LLVM_DLLTOOL}
+    COMMAND ${CMAKE_COMMAND} -E env LLVM_DLLTOOL=${THORNVALE_LLVM_DLLTOOL}
             ${THORNVALE_MAKE_MSVC_IMPLIB} $<TARGET_FILE:${target}> ${def} ${lib}
     BYPRODUCTS ${def} ${lib}
     COMMENT "MSVC import library ${target}.lib"

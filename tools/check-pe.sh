@@ -20,10 +20,11 @@ status=0
 if [[ $desc != "$want"* ]]; then
   echo "FAIL $file is '$desc', expected '$want...'"; status=1
 fi
-for dll in $(i686-w64-mingw32-objdump -p "$file" | sed -n 's/^\s*DLL Name: //p' | tr 'A-Z' 'a-z'); do
+dlls=$(/usr/bin/python3 "$(dirname "$0")/pe.py" imports "$file") || exit 1
+for dll in $dlls; do
   if [[ $allowed != *" $dll "* ]]; then
     echo "FAIL $file imports $dll, which is not a Windows system DLL"; status=1
   fi
 done
-[ $status -eq 0 ] && echo "ok   $file: $desc; imports: $(i686-w64-mingw32-objdump -p "$file" | sed -n 's/^\s*DLL Name: //p' | tr '\n' ' ')"
+[ $status -eq 0 ] && echo "ok   $file: $desc; imports: $(echo $dlls)"
 exit $status

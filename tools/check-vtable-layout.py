@@ -1,4 +1,4 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 """check-vtable-layout.py DLL PROBE_OBJ CLASS...
 
 Compares the virtual tables of the GCC-built DLL with MSVC's layout of the
@@ -11,52 +11,16 @@ of the MSVC signature. MSVC's deleting destructor in slot 0 matches the
 DLL's Scalar_Deleting_Destructor.
 """
 import re
-import struct
 import subprocess
 import sys
 
-
-def pe_image(path):
-    data = open(path, "rb").read()
-    pe = struct.unpack_from("<I", data, 0x3C)[0]
-    machine, nsections, _, _, _, optsize = struct.unpack_from("<HHIIIH", data, pe + 4)
-    opt = pe + 24
-    is64 = struct.unpack_from("<H", data, opt)[0] == 0x20B
-    base = struct.unpack_from("<Q" if is64 else "<I", data, opt + (24 if is64 else 28))[0]
-    dirs = opt + (112 if is64 else 96)
-    export_rva = struct.unpack_from("<I", data, dirs)[0]
-    sections = []
-    for i in range(nsections):
-        s = opt + optsize + 40 * i
-        vsize, va, rawsize, rawptr = struct.unpack_from("<IIII", data, s + 8)
-        sections.append((va, max(vsize, rawsize), rawptr))
-
-    def offset(rva):
-        for va, size, raw in sections:
-            if va <= rva < va + size:
-                return raw + rva - va
-        raise ValueError(f"RVA {rva:#x} is in no section")
-
-    _, _, _, _, _, base_ord, nfuncs, nnames, funcs, names, ords = struct.unpack_from(
-        "<IIHHIIIIIII", data, offset(export_rva))
-    exports = {}
-    for i in range(nnames):
-        name_rva = struct.unpack_from("<I", data, offset(names) + 4 * i)[0]
-        name = data[offset(name_rva):data.index(b"\0", offset(name_rva))].decode()
-        ordinal = struct.unpack_from("<H", data, offset(ords) + 2 * i)[0]
-        exports[name] = struct.unpack_from("<I", data, offset(funcs) + 4 * ordinal)[0]
-    return data, offset, base, is64, exports
+from pe import Image, object_data_relocations, popped_bytes
 
 
 def probe_vftables(obj):
     """{class: [MSVC name of each slot]} from the relocations of each vftable."""
-    out = subprocess.run(["llvm-objdump", "-r", obj], check=True, capture_output=True,
-                         text=True).stdout
     tables = {}
-    for block in out.split("RELOCATION RECORDS FOR ")[1:]:
-        if not block.startswith("[.rdata]"):
-            continue
-        entries = re.findall(r"^[0-9a-f]+ IMAGE_REL_\w+\s+(\S+)$", block, re.M)
+    for entries in object_data_relocations(obj, ".rdata"):
         owners = {m.group(1) for e in entries for m in [re.search(r"@(\w+)@@", e)] if m}
         if len(owners) == 1 and all(e.startswith("?") for e in entries):
             tables[owners.pop()] = entries
@@ -70,18 +34,6 @@ def undecorate(names):
     if len(lines) != len(names):
         sys.exit(f"check-vtable-layout: llvm-undname gave {len(lines)} names for {len(names)}")
     return lines
-
-
-def popped_bytes(dll, va):
-    """The n of the first 'ret $n' (or 0 for 'ret') of the function at va."""
-    out = subprocess.run(["i686-w64-mingw32-objdump", "-d", "--no-show-raw-insn",
-                          f"--start-address={va:#x}", f"--stop-address={va + 0x2000:#x}", dll],
-                         check=True, capture_output=True, text=True).stdout
-    for line in out.splitlines():
-        m = re.search(r"\sret\s*(\$0x([0-9a-f]+))?\s*$", line)
-        if m:
-            return int(m.group(2), 16) if m.group(2) else 0
-    raise ValueError(f"no ret after {va:#x}")
 
 
 def pushed_bytes(signature):
@@ -113,12 +65,12 @@ def pushed_bytes(signature):
 
 
 def main(dll, probe, classes):
-    data, offset, base, is64, exports = pe_image(dll)
+    image = Image(dll)
+    exports = image.exports()
     by_rva = {}
     for name, rva in exports.items():
         by_rva.setdefault(rva, set()).add(name)
     tables = probe_vftables(probe)
-    ptr = 8 if is64 else 4
     failures = 0
     for cls in classes:
         if cls not in tables:
@@ -128,18 +80,17 @@ def main(dll, probe, classes):
         if vtable is None:
             sys.exit(f"check-vtable-layout: {dll} exports no virtual table of {cls}")
         signatures = undecorate(msvc)
-        for slot, (name, signature) in enumerate(zip(msvc, signatures)):
-            va = struct.unpack_from("<Q" if is64 else "<I", data,
-                                    offset(vtable + (2 + slot) * ptr))[0]
-            names = by_rva.get(va - base, set())
+        slots = image.vtable_slots(vtable, len(msvc))
+        for slot, (name, signature, rva) in enumerate(zip(msvc, signatures, slots)):
+            names = by_rva.get(rva, set())
             if name.startswith(("??_G", "??_E")):
                 ok = any("Scalar_Deleting_Destructor" in n for n in names)
             else:
                 ok = name in names
             verdict = "ok  " if ok else "FAIL"
             detail = ""
-            if not is64:
-                popped, pushed = popped_bytes(dll, va), pushed_bytes(signature)
+            if not image.is64:
+                popped, pushed = popped_bytes(dll, rva, image.base), pushed_bytes(signature)
                 if popped != pushed:
                     verdict = "FAIL"
                 detail = f" pops {popped}, MSVC pushes {pushed}"

@@ -1,4 +1,4 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 """msvc-exports.py MSVC_OBJ GNU_OBJ OUT_DEF [--include DEF]...
 
 Pairs the MSVC-decorated name of every exported entry with the GCC symbol
@@ -8,36 +8,19 @@ that implements it, and writes them as a module-definition file of aliases
 Both objects are compiles of one reference file, in MSVC's C++ ABI and in
 GCC's: each of its functions named ref_* references exactly one entry of the
 library, so the entry each one names in the two objects is the same. The
-pairs come from the relocations inside each ref_* function, read with
-llvm-objdump; nothing is typed by hand. --include copies the EXPORTS lines of
+pairs come from the relocations inside each ref_* function (tools/pe.py reads
+them); nothing is typed by hand. --include copies the EXPORTS lines of
 another module-definition file into the output.
 """
-import re
-import subprocess
 import sys
+
+from pe import object_functions
 
 
 def references(obj):
     """{ref function: set of external symbols it references}, and the object's machine."""
-    out = subprocess.run(["llvm-objdump", "-dr", "--no-show-raw-insn", obj],
-                         check=True, capture_output=True, text=True).stdout
-    machine = "i386" if "coff-i386" in out else "x86-64"
-    refs = {}
-    current = None
-    for line in out.splitlines():
-        label = re.match(r"^[0-9a-f]+ <(.+)>:$", line)
-        if label:
-            name = label.group(1)
-            if machine == "i386" and name.startswith("_"):
-                name = name[1:]
-            current = name if name.startswith("ref_") else None
-            if current is not None:
-                refs.setdefault(current, set())
-            continue
-        reloc = re.search(r"IMAGE_REL_\w+\s+(\S+)", line)
-        if reloc and current is not None:
-            refs[current].add(reloc.group(1))
-    return refs, machine
+    functions, machine = object_functions(obj)
+    return {f: refs for f, refs in functions.items() if f.startswith("ref_")}, machine
 
 
 def entry(symbol, machine, gnu):

@@ -16,19 +16,18 @@ if(WIN32)
   target_link_options(Dunmere PRIVATE -Wl,--subsystem,windows)
   thornvale_warnings(Dunmere)
   # The MSVC-decorated names of the free functions and the exported classes'
-  # public members, beside GCC's.
+  # public members, beside GCC's; both MSVC-mode compiles see these folders.
+  set(_dunmere_msvc_includes ${CMAKE_CURRENT_SOURCE_DIR}/include ${CMAKE_CURRENT_SOURCE_DIR}/win32
+      ${CMAKE_CURRENT_SOURCE_DIR}/core ${PROJECT_SOURCE_DIR}/common
+      ${PROJECT_SOURCE_DIR}/external/tamsk_sdk/include)
   thornvale_msvc_exports(Dunmere
     REFERENCE ${CMAKE_CURRENT_SOURCE_DIR}/win32/msvc/ExportReference.cpp
-    INCLUDES ${CMAKE_CURRENT_SOURCE_DIR}/include ${CMAKE_CURRENT_SOURCE_DIR}/win32
-             ${CMAKE_CURRENT_SOURCE_DIR}/core ${PROJECT_SOURCE_DIR}/common
-             ${PROJECT_SOURCE_DIR}/external/tamsk_sdk/include
+    INCLUDES ${_dunmere_msvc_includes}
     WITH_CXX_LIBRARY)
   # The virtual tables of the four classes against MSVC's layout of them.
   thornvale_msvc_layout_check(Dunmere
     PROBE ${CMAKE_CURRENT_SOURCE_DIR}/win32/msvc/LayoutProbe.cpp
-    INCLUDES ${CMAKE_CURRENT_SOURCE_DIR}/include ${CMAKE_CURRENT_SOURCE_DIR}/win32
-             ${CMAKE_CURRENT_SOURCE_DIR}/core ${PROJECT_SOURCE_DIR}/common
-             ${PROJECT_SOURCE_DIR}/external/tamsk_sdk/include
+    INCLUDES ${_dunmere_msvc_includes}
     WITH_CXX_LIBRARY
     DEFINITIONS DUNMERE_STATIC
     CLASSES DUNMERE_PRIVATE QOR_WINDOWS_PRIVATE QOR_DIRECTDRAW_PRIVATE QOR_DIRECTSOUND_PRIVATE)

@@ -15,7 +15,7 @@
 # install-test.sh run WINE_RUN PROGRAM EXPECTED
 #     runs the program under Wine; it must exit with 0 and print exactly the
 #     lines of the file EXPECTED followed by "0 failed"
-# install-test.sh imports READOBJ PROGRAM DLL NAME...
+# install-test.sh imports PROGRAM DLL NAME...
 #     PROGRAM imports from DLL exactly the functions NAME, by name
 # install-test.sh run-beside WINE_RUN PROGRAM DLL...
 #     copies the DLLs beside PROGRAM and runs it under Wine; it must exit with 0
@@ -109,13 +109,10 @@ case $mode in
     ;;
 
   imports)
-    [ $# -ge 4 ] || fail "usage: imports READOBJ PROGRAM DLL NAME..."
-    readobj=$1 program=$2 dll=$3
-    shift 3
-    # llvm-readobj lists each import as "Symbol: NAME (HINT)" under its DLL.
-    actual=$("$readobj" --coff-imports "$program" | awk -v dll="$dll" '
-      /^  Name:/ { current = tolower($2) }
-      /^  Symbol:/ && current == tolower(dll) { print $2 }' | LC_ALL=C sort)
+    [ $# -ge 3 ] || fail "usage: imports PROGRAM DLL NAME..."
+    program=$1 dll=$2
+    shift 2
+    actual=$(/usr/bin/python3 "$(dirname "$0")/../../tools/pe.py" imports "$program" "$dll")
     echo "$program imports from $dll: $(echo $actual)"
     [ "$actual" = "$(printf '%s\n' "$@" | LC_ALL=C sort)" ] ||
       fail "$program should import exactly [$*] from $dll"
@@ -135,12 +132,19 @@ case $mode in
     [ $# -eq 4 ] || fail "usage: archive MAKE_PACKAGE BUILD_DIR OUT_DIR PREFIX"
     make_package=$1 build=$2 out=$3 prefix=$4
     rm -rf "$out"
-    zip=$("$make_package" "$build" "$out") || fail "$make_package failed"
+    zips=$("$make_package" "$build" "$out") || fail "$make_package failed"
+    echo "$zips"
+    { read -r zip; read -r symbols; } <<<"$zips"
     top=$(basename "$zip" .zip)
-    echo "$zip"
-    others=$(unzip -Z1 "$zip" | grep -v "^$top/") && fail "the archive holds more than the folder $top: $others"
-    unzip -q "$zip" -d "$out/unpacked" || fail "cannot unpack $zip"
-    diff -r "$prefix" "$out/unpacked/$top" >&2 || fail "the archive differs from the install in $prefix"
+    [ "$(basename "$symbols")" = "$top-symbols.zip" ] || fail "no symbols archive beside $zip"
+    for z in "$zip" "$symbols"; do
+      others=$(unzip -Z1 "$z" | grep -v "^$top/") && fail "$z holds more than the folder $top: $others"
+      unzip -q "$z" -d "$out/unpacked" || fail "cannot unpack $z"
+    done
+    unzip -Z1 "$zip" | grep '\.debug$' && fail "$zip holds symbol files"
+    unzip -Z1 "$symbols" | grep -v '^[^/]*/bin/[^/]*\.debug$' && fail "$symbols holds more than bin/*.debug"
+    # Together they are the install.
+    diff -r "$prefix" "$out/unpacked/$top" >&2 || fail "the archives differ from the install in $prefix"
     ;;
 
   *)
