@@ -59,9 +59,12 @@ if(WIN32)
       message(FATAL_ERROR "Neither SOURCE_DATE_EPOCH nor a git checkout gives the binaries' time stamp")
     endif()
   endif()
-  # make-package.sh dates the archives' files by it.
+  # make-package.sh dates the archives' files by it; objcopy, which rewrites
+  # an image, also stamps it from SOURCE_DATE_EPOCH (THORNVALE_STAMPED runs a
+  # command with it).
   set(THORNVALE_SOURCE_DATE_EPOCH ${THORNVALE_SOURCE_DATE_EPOCH} CACHE INTERNAL "")
+  set(THORNVALE_STAMPED ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=${THORNVALE_SOURCE_DATE_EPOCH})
   foreach(lang C CXX)
-    set(CMAKE_${lang}_LINKER_LAUNCHER ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=${THORNVALE_SOURCE_DATE_EPOCH})
+    set(CMAKE_${lang}_LINKER_LAUNCHER ${THORNVALE_STAMPED})
   endforeach()
 endif()

@@ -42,8 +42,8 @@ function(thornvale_deliverable target kind)
   # The symbol file: CMAKE_BUILD_TYPE Release links the other binaries with -s.
   set_target_properties(${target} PROPERTIES THORNVALE_SYMBOL_FILE ON)
   add_custom_command(TARGET ${target} POST_BUILD
-    COMMAND ${CMAKE_OBJCOPY} --only-keep-debug $<TARGET_FILE:${target}> $<TARGET_FILE:${target}>.debug
-    COMMAND ${CMAKE_OBJCOPY} --strip-all --add-gnu-debuglink=$<TARGET_FILE:${target}>.debug
+    COMMAND ${THORNVALE_STAMPED} ${CMAKE_OBJCOPY} --only-keep-debug $<TARGET_FILE:${target}> $<TARGET_FILE:${target}>.debug
+    COMMAND ${THORNVALE_STAMPED} ${CMAKE_OBJCOPY} --strip-all --add-gnu-debuglink=$<TARGET_FILE:${target}>.debug
             $<TARGET_FILE:${target}>
     COMMENT "Symbols of ${target} into $<TARGET_FILE_NAME:${target}>.debug"
     VERBATIM)

@@ -11,10 +11,9 @@ of the MSVC signature. MSVC's deleting destructor in slot 0 matches the
 DLL's Scalar_Deleting_Destructor.
 """
 import re
-import subprocess
 import sys
 
-from pe import Image, object_data_relocations, popped_bytes
+from pe import Image, object_data_relocations, popped_bytes, undecorate
 
 
 def probe_vftables(obj):
@@ -25,15 +24,6 @@ def probe_vftables(obj):
         if len(owners) == 1 and all(e.startswith("?") for e in entries):
             tables[owners.pop()] = entries
     return tables
-
-
-def undecorate(names):
-    out = subprocess.run(["llvm-undname"], input="\n".join(names) + "\n", check=True,
-                         capture_output=True, text=True).stdout
-    lines = [line for line in out.splitlines() if line and not line.startswith("?")]
-    if len(lines) != len(names):
-        sys.exit(f"check-vtable-layout: llvm-undname gave {len(lines)} names for {len(names)}")
-    return lines
 
 
 def pushed_bytes(signature):

@@ -71,7 +71,7 @@ class Image:
             name = s.Name.rstrip(b"\0").decode()
             if name.startswith("/") and header.PointerToSymbolTable:
                 start = strings + int(name[1:])
-                name = data[start:data.index(b"\0", start)].decode()
+                name = bytes(data[start:data.find(b"\0", start)]).decode()
             names.append((name, s))
         return names
 
@@ -173,9 +173,9 @@ def popped_bytes(image_path, rva, base):
                           f"--stop-address={va + 0x2000:#x}", image_path],
                          check=True, capture_output=True, text=True).stdout
     for line in out.splitlines():
-        m = re.search(r"\sret[lq]?\s*(\$0x([0-9a-f]+))?\s*$", line)
+        m = re.search(r"\sret[lq]?\s*(\$(\w+))?\s*$", line)
         if m:
-            return int(m.group(2), 16) if m.group(2) else 0
+            return int(m.group(2), 0) if m.group(2) else 0
     raise ValueError(f"no ret after {va:#x} in {image_path}")
 
 
@@ -193,17 +193,31 @@ def report(ok, message):
 
 
 def listed(path):
-    """The lines of a list file, '#' comments and blanks left out."""
+    """{entry: its comment} of a list file: one entry a line, '#' starts a
+    comment, blank lines left out."""
+    out = {}
     with open(path) as f:
-        return [l.split("#", 1)[0].strip() for l in f if l.split("#", 1)[0].strip()]
+        for line in f:
+            entry, _, comment = line.partition("#")
+            if entry.strip():
+                out[entry.strip()] = comment.strip()
+    return out
+
+
+def qualified(signature):
+    """Class::member of a demangled or undecorated function signature."""
+    head = signature.split("(", 1)[0].split()
+    return head[-1] if head else signature
 
 
 def cmd_check_exports(dll, expected_path, *options):
     """The export table names exactly the entries of the list (C++ names as
-    c++filt shows them). With --msvc-aliases every C++ entry that is a
-    function is also exported under an MSVC-decorated name at the same
-    address, and every MSVC-decorated name is such an alias: the list, not
-    the reference file that makes the aliases, says what must be there."""
+    c++filt shows them). With --msvc-aliases every C++ function of the list
+    is also exported under an MSVC-decorated name, at its address or (a
+    constructor that returns this, as MSVC's do) under its qualified name,
+    unless its comment says "no MSVC name"; and every MSVC-decorated name is
+    such an alias. The hand-written list, not the reference file that makes
+    the aliases, says what must be there."""
     image = Image(dll)
     exports = image.exports()
     gnu = sorted(n for n in exports if not n.startswith("?"))
@@ -223,19 +237,41 @@ def cmd_check_exports(dll, expected_path, *options):
         return status | report(not msvc, f"{dll} exports no MSVC-decorated names")
     # Virtual tables and type information have no MSVC counterpart: an MSVC
     # caller reaches the vtable through the object (checked by msvc_layout).
-    functions = {n: exports[n] for n, s in shown.items()
-                 if n.startswith("_Z") and not n.startswith(("_ZTV", "_ZTI", "_ZTS"))}
-    aliased = set(msvc.values())
-    unaliased = sorted(shown[n] for n, rva in functions.items() if rva not in aliased)
-    stray = sorted(n for n, rva in msvc.items() if rva not in functions.values())
+    # GCC's complete- and base-object structors demangle to one name, of
+    # which one needs the alias.
+    functions = {}
+    for n, rva in exports.items():
+        if n.startswith("_Z") and not n.startswith(("_ZTV", "_ZTI", "_ZTS")):
+            functions.setdefault(shown[n], set()).add(rva)
+    undecorated = dict(zip(msvc, undecorate(list(msvc)))) if msvc else {}
+    by_name = {qualified(u): n for n, u in undecorated.items()}
+
+    def alias(function):
+        return (next((n for n, rva in msvc.items() if rva in functions[function]), None)
+                or by_name.get(qualified(function)))
+
+    exempt = sorted(f for f in functions if expected.get(f, "").startswith("no MSVC name"))
+    unaliased = sorted(f for f in functions if f not in exempt and alias(f) is None)
+    used = {alias(f) for f in functions}
+    stray = sorted(n for n in msvc if n not in used)
     status |= report(not unaliased and not stray,
-                     f"{dll}: each of the {len(functions)} C++ functions of {expected_path} "
-                     f"has an MSVC-decorated alias ({len(msvc)} in all)")
+                     f"{dll}: every C++ function of {expected_path} has its MSVC-decorated alias "
+                     f"({len(functions) - len(exempt)}; {len(exempt)} marked \"no MSVC name\")")
     for name in unaliased:
         print(f"  no MSVC alias (a ref_ line missing in ExportReference.cpp?): {name}")
     for name in stray:
-        print(f"  MSVC name of no listed entry: {name}")
+        print(f"  MSVC name of no listed entry: {name} ({undecorated[name]})")
     return status
+
+
+def undecorate(names):
+    """MSVC-decorated names as llvm-undname spells them out."""
+    out = subprocess.run(["llvm-undname"], input="\n".join(names) + "\n", check=True,
+                         capture_output=True, text=True).stdout
+    lines = [line for line in out.splitlines() if line and not line.startswith("?")]
+    if len(lines) != len(names):
+        sys.exit(f"pe.py: llvm-undname gave {len(lines)} names for {len(names)}")
+    return lines
 
 
 def cmd_check_imports_exported(program, *dlls):
