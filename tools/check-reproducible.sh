@@ -1,8 +1,8 @@
 #!/bin/bash
 # check-reproducible.sh BUILD_DIR
-# Configures the Windows tree of BUILD_DIR (a configured win32 or win64
-# tree) a second time in a scratch folder elsewhere, builds its shipped
-# binaries there and compares them, their symbol files and the make package
+# Configures the Windows tree of BUILD_DIR (a win32 or win64 tree whose
+# target thornvale_shipped is built) a second time in a scratch folder
+# elsewhere, builds its shipped binaries there and compares them, their symbol files and the make package
 # archives of both trees byte for byte. Both builds take the same time stamp
 # (SOURCE_DATE_EPOCH or the commit's time). Prints each file with its
 # SHA-256; fails on the first difference. The scratch folder is removed.
@@ -20,7 +20,6 @@ trap 'rm -rf "$scratch"' EXIT
 
 cmake -S "$source" -B "$scratch/tree" -G Ninja -DCMAKE_BUILD_TYPE=Release \
       -DCMAKE_TOOLCHAIN_FILE="$toolchain" >/dev/null
-cmake --build "$build" --target thornvale_shipped >/dev/null
 cmake --build "$scratch/tree" --target thornvale_shipped >/dev/null
 "$(dirname "$0")/make-package.sh" "$build" "$scratch/first" >/dev/null
 "$(dirname "$0")/make-package.sh" "$scratch/tree" "$scratch/second" >/dev/null
