@@ -36,7 +36,6 @@ if(NOT WIN32)
 endif()
 
 set(THORNVALE_MAKE_MSVC_IMPLIB ${CMAKE_CURRENT_LIST_DIR}/../tools/make-msvc-implib.sh)
-find_program(THORNVALE_LLVM_READOBJ NAMES llvm-readobj llvm-readobj-14 REQUIRED)
 find_program(THORNVALE_LLVM_DLLTOOL NAMES llvm-dlltool llvm-dlltool-14 REQUIRED)
 find_program(THORNVALE_LLD_LINK NAMES lld-link lld-link-14 REQUIRED)
 find_program(THORNVALE_MSVC_CLANG NAMES clang clang-14 REQUIRED)
