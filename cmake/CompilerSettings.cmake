@@ -45,8 +45,9 @@ if(WIN32)
   # /thornvale and the build tree as /thornvale-build (the later map wins
   # where both match, as the build tree may lie inside the source tree). The
   # PE time stamp is SOURCE_DATE_EPOCH if the environment sets it, else the
-  # time of the commit checked out when the tree was configured (GNU ld reads
-  # SOURCE_DATE_EPOCH from the link's environment).
+  # time of the commit checked out (GNU ld reads SOURCE_DATE_EPOCH from
+  # the link's environment); a commit configures the tree again, and
+  # thornvale_deliverable links the shipped binaries (only) with it.
   add_compile_options(-ffile-prefix-map=${PROJECT_SOURCE_DIR}=/thornvale
                       -ffile-prefix-map=${CMAKE_BINARY_DIR}=/thornvale-build)
   if(DEFINED ENV{SOURCE_DATE_EPOCH})
@@ -58,13 +59,21 @@ if(WIN32)
     if(NOT git_status EQUAL 0 OR THORNVALE_SOURCE_DATE_EPOCH STREQUAL "")
       message(FATAL_ERROR "Neither SOURCE_DATE_EPOCH nor a git checkout gives the binaries' time stamp")
     endif()
+    # A new commit or checkout configures the tree again (HEAD, and the
+    # branch it names, as files of the repository).
+    execute_process(COMMAND git -C ${PROJECT_SOURCE_DIR} symbolic-ref -q HEAD
+                    OUTPUT_VARIABLE branch OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+    foreach(ref HEAD ${branch})
+      execute_process(COMMAND git -C ${PROJECT_SOURCE_DIR} rev-parse --path-format=absolute --git-path ${ref}
+                      OUTPUT_VARIABLE ref_file OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+      if(EXISTS "${ref_file}")
+        set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${ref_file})
+      endif()
+    endforeach()
   endif()
   # make-package.sh dates the archives' files by it; objcopy, which rewrites
   # an image, also stamps it from SOURCE_DATE_EPOCH (THORNVALE_STAMPED runs a
   # command with it).
   set(THORNVALE_SOURCE_DATE_EPOCH ${THORNVALE_SOURCE_DATE_EPOCH} CACHE INTERNAL "")
   set(THORNVALE_STAMPED ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=${THORNVALE_SOURCE_DATE_EPOCH})
-  foreach(lang C CXX)
-    set(CMAKE_${lang}_LINKER_LAUNCHER ${THORNVALE_STAMPED})
-  endforeach()
 endif()

@@ -40,8 +40,10 @@ function(thornvale_deliverable target kind)
   _thornvale_version_resource(${target} ${kind})
   add_dependencies(thornvale_shipped ${target})
 
-  # The symbol file: CMAKE_BUILD_TYPE Release links the other binaries with -s.
-  set_target_properties(${target} PROPERTIES THORNVALE_SYMBOL_FILE ON)
+  # The PE time stamp of the commit (CompilerSettings.cmake). The symbol
+  # file: CMAKE_BUILD_TYPE Release links the other binaries with -s.
+  set_target_properties(${target} PROPERTIES THORNVALE_SYMBOL_FILE ON
+    C_LINKER_LAUNCHER "${THORNVALE_STAMPED}" CXX_LINKER_LAUNCHER "${THORNVALE_STAMPED}")
   add_custom_command(TARGET ${target} POST_BUILD
     COMMAND ${THORNVALE_STAMPED} ${CMAKE_OBJCOPY} --only-keep-debug $<TARGET_FILE:${target}> $<TARGET_FILE:${target}>.debug
     COMMAND ${THORNVALE_STAMPED} ${CMAKE_OBJCOPY} --strip-all --add-gnu-debuglink=$<TARGET_FILE:${target}>.debug
