@@ -35,7 +35,7 @@ TEST(GetResolution, UnsignedRequestsAboveIntMaxAreNegativeAndSnapToTheSmallestMo
     int signedWidth, snappedWidth, snappedHeight;
   } cases[] = {
       {0xFFFFFFFFu, 200u, -1, 320, 240},        {0x80000000u, 0x80000000u, INT_MIN, 320, 240},
-      {3000000000u, 100u, -1294967296, 320, 240}, {3000000000u, 700u, -1294967296, 1600, 1200},
+      {3000000000u, 100u, -1294967296, 320, 240}, {3000000000u, 700u, -1294967296, 1024, 768},
       {static_cast<unsigned>(INT_MAX), 0u, INT_MAX, 1600, 1200}, {0u, 0u, 0, 320, 240},
   };
   for (const auto& c : cases) {

@@ -155,7 +155,9 @@ TEST(PrintText, IntoALockEveryPitchStaysInsideTheLockedRows) {
     Print_Text_Into_Lock("\xDB", 0, c.y, c.pitchRows * lock.pitch(), QOR_SURFACE_RGB32, 7, lock.bits(), 32,
                          16, lock.pitch());
     EXPECT_EQ(lock.CountPixelsNot(0), c.expected) << c.y << " " << c.pitchRows;
-    if (c.firstRow >= 0) EXPECT_EQ(lock.Pixel(5, static_cast<unsigned>(c.firstRow)), 7u) << c.y;
+    if (c.firstRow >= 0) {
+      EXPECT_EQ(lock.Pixel(5, static_cast<unsigned>(c.firstRow)), 7u) << c.y;
+    }
     EXPECT_TRUE(lock.OutsideUntouched()) << c.y << " " << c.pitchRows;
   }
   // A pitch a few bytes off the lock's never lands in the padding between rows.
