@@ -109,7 +109,9 @@ class DUNMERE {
   virtual void Set_Screen_Mode(unsigned int width, unsigned int height, unsigned int bits) noexcept = 0;
   // Draws text with the 8 x 8 font into locked pixel memory; needs no screen.
   // When pixels is the memory of the screen's current lock, nothing is
-  // written outside that surface; otherwise the text is clipped only at the
+  // written outside that surface, whatever pitch, x and y are given (rows
+  // step by the pitch given; what falls outside the lock's rows is dropped);
+  // otherwise the text is clipped only at the
   // top, the left and the end of a row, and the caller keeps it inside.
   virtual void Print(const char* text, int x, int y, int pitch, QOR_SURFACE_TYPE type,
                      unsigned int colour, void* pixels) noexcept = 0;
