@@ -165,6 +165,11 @@ bool ReadDibLayout(const std::uint8_t* block, std::size_t size, DibLayout& layou
     // Run-length images are stored bottom-up and say how long their data is;
     // every code must stay inside that data and inside the image.
     if (fields.height < 0 || fields.imageSize == 0 || fields.imageSize > available) return false;
+    // A two-byte code places at most 255 pixels: an image larger than its
+    // data could ever fill is refused, so that the drawing call never
+    // expands a few bytes into an arbitrarily large picture.
+    const std::uint64_t pixels = static_cast<std::uint64_t>(fields.width) * static_cast<std::uint64_t>(rows);
+    if (pixels / 255 > fields.imageSize / 2) return false;
     if (!WalkDibRle(block + pixelOffset, fields.imageSize, static_cast<std::uint32_t>(fields.width),
                     static_cast<std::uint32_t>(rows), fields.bitCount, nullptr, nullptr)) {
       return false;

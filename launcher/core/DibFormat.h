@@ -16,8 +16,9 @@
 //   - a colours-used value that does not fit 16 bits;
 //   - a colour table, masks or pixel rows that run past the end of the block;
 //   - run-length data without its size in the header, larger than the
-//     block, stored top-down, or whose codes read past that size or place
-//     pixels outside the image;
+//     block, stored top-down, too short to place every pixel of the image
+//     (255 pixels a two-byte code), or whose codes read past that size or
+//     place pixels outside the image;
 //   - bit-field masks that are all zero, not one run of set bits each,
 //     overlapping, or wider than the pixel.
 // The file header's pixel-offset field is not used: the pixels always start

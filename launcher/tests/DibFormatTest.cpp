@@ -197,6 +197,8 @@ TEST(DibFormat, RunLengthAndBitFieldImagesAreReadWithinTheirData) {
        MakeInfoFileWithBody(4, 2, 8, 1, 8, 2, Concat({kTwoColours, {0, 0, 0, 0, 1, 1, 0, 1}})), false, 0, 0},
       {"rle8 absolute run past its data", MakeInfoFileWithBody(4, 2, 8, 1, 4, 2, Concat({kTwoColours, {0, 4, 1, 1}})),
        false, 0, 0},
+      {"rle8 too short to fill its image", MakeInfoFileWithBody(255, 3, 8, 1, 4, 2, Concat({kTwoColours, {255, 1, 0, 1}})),
+       false, 0, 0},
       {"rle8 on a 4-bit image", MakeInfoFileWithBody(4, 2, 4, 1, 14, 2, Concat({kTwoColours, rle8})), false, 0, 0},
       {"rle4 on an 8-bit image", MakeInfoFileWithBody(4, 2, 8, 2, 14, 2, Concat({kTwoColours, rle8})), false, 0, 0},
 
