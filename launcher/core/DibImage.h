@@ -15,8 +15,10 @@
 // drawing calls take, unchanged. An empty image has no block, no palette
 // entries and width and height 0; a failed load always leaves it empty.
 //
-// Every image this class holds has passed ReadDibLayout: its header, colour
-// table and all of its pixel rows lie inside the block.
+// Every image this class holds has passed ReadDibLayout: its header, masks,
+// colour table and all of its pixel rows (or all of its run-length data,
+// every code of which places its pixels inside the image) lie inside the
+// block.
 class CDibImage {
  public:
   CDibImage() = default;
@@ -48,7 +50,7 @@ class CDibImage {
   std::size_t GetBitmapInfoSize() const { return IsEmpty() ? 0 : m_layout.pixelOffset; }
   const std::uint8_t* GetBits() const;
   std::size_t GetBitsSize() const { return IsEmpty() ? 0 : m_layout.pixelSize; }
-  // Bytes between the starts of two rows in memory.
+  // Bytes between the starts of two rows in memory; 0 for run-length data.
   std::size_t GetRowPitch() const { return IsEmpty() ? 0 : m_layout.rowPitch; }
   // The scan-line count for the drawing calls: the number of rows.
   std::uint32_t GetScanLineCount() const { return IsEmpty() ? 0 : m_layout.rowCount; }

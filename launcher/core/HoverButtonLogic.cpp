@@ -51,8 +51,10 @@ HoverActions CHoverButtonLogic::OnMouseMove(bool inside, bool leftButtonHeld) {
   return actions;
 }
 
-HoverActions CHoverButtonLogic::OnCaptureChanged() {
+HoverActions CHoverButtonLogic::OnCaptureChanged(bool toThisButton) {
+  if (toThisButton) return HoverActions();
   HoverActions actions = ReleaseOwnCapture();
+  actions.defaultHandling = true;
   if (m_state != HoverState::Normal) {
     m_state = HoverState::Normal;
     actions.redraw = true;

@@ -17,7 +17,8 @@ constexpr std::uint32_t MakeHoverNotification(unsigned int controlId) {
 enum class HoverState : int { Normal = 0, Highlight = 1, Selected = 2 };
 
 // What the platform does after an event has been handled, in this order:
-// release or take the mouse capture, send the hover notification to the
+// release the mouse capture (if the button still holds it: after a loss it
+// may already belong to another window) or take it, send the hover notification to the
 // parent, invalidate the whole button with erasing, pass the message on to
 // the default button handling. The state is already final when the actions
 // are applied, so a capture-lost event that releasing the capture sends back
@@ -51,8 +52,13 @@ class CHoverButtonLogic {
   // Highlight without; entering Highlight notifies the parent.
   HoverActions OnMouseMove(bool inside, bool leftButtonHeld);
 
-  // The button lost the mouse capture: back to Normal.
-  HoverActions OnCaptureChanged();
+  // The mouse capture changed hands; `toThisButton` tells whether the new
+  // owner is this button's own window (the default button handling takes
+  // the capture for itself on a press), which is no loss and changes
+  // nothing. Any other change is a loss: back to Normal, and the default
+  // button handling learns of it too, so that a press it was tracking is
+  // cancelled and cannot become a click later.
+  HoverActions OnCaptureChanged(bool toThisButton);
 
   // Pressing and letting go of the left button change nothing here: the
   // default button handling makes the click, and the next move or the loss

@@ -9,15 +9,13 @@ BOOL CStdioFile::Open(const char* path) {
 BOOL CStdioFile::ReadString(std::string& line) {
   line.clear();
   if (m_file == nullptr) return FALSE;
-  char chunk[256];
+  // Byte by byte, so that a NUL is an ordinary byte of its line (a reader
+  // of C strings would stop there and join the line with the next).
   bool readAny = false;
-  while (std::fgets(chunk, sizeof chunk, m_file) != nullptr) {
+  for (int c = std::getc(m_file); c != EOF; c = std::getc(m_file)) {
     readAny = true;
-    line += chunk;
-    if (!line.empty() && line.back() == '\n') {
-      line.pop_back();
-      return TRUE;
-    }
+    if (c == '\n') return TRUE;
+    line.push_back(static_cast<char>(c));
   }
   return readAny && !std::ferror(m_file) ? TRUE : FALSE;
 }

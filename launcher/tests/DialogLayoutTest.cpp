@@ -228,7 +228,9 @@ TEST(DialogLayoutSettings, AMissingLineReadsAsEmptyAndFailsOnItsTokenCount) {
 }
 
 TEST(DialogLayoutSettings, NumbersSkipLeadingBlanksAndStopAtTheFirstNonDigit) {
-  Parsed p(std::string(kHead) + "Adapter, 10, 20, 300\nResolution,10px,-20,+30 wide\n" + kCancel);
+  // A NUL is an ordinary byte of its line: it ends the last number only.
+  Parsed p(std::string(kHead) + std::string("Adapter, 10, 20, 300\0x\n", 23) +
+           "Resolution,10px,-20,+30 wide\n" + kCancel);
   ASSERT_TRUE(p.ok);
   EXPECT_EQ(p.layout.adapterPlacement.x, 10);
   EXPECT_EQ(p.layout.adapterPlacement.y, 20);

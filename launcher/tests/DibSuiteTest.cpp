@@ -59,15 +59,19 @@ std::vector<IndexRow> ReadIndex() {
   return rows;
 }
 
-// Files in the uncompressed 12/40-byte formats that must still be refused
-// because their colour table or pixel rows, read by this reader's rules, do
-// not fit in the file or their size fields cannot describe an image.
+// Files in the formats this reader knows that must still be refused because
+// their colour table, pixel rows or run-length codes, read by this reader's
+// rules, do not fit in the file or the image, or their size fields cannot
+// describe an image.
 const std::set<std::string> kRefusedInScope = {
     "q/pal8os2sp.bmp",      // short core palette: pixels run 12 bytes past the end
     "b/badpalettesize.bmp", // colours used 0x12341234
     "b/badwidth.bmp",       // negative width
     "b/reallybig.bmp",      // 3000000 x 2000000 pixels in a 24 KiB file
     "b/shortfile.bmp",      // pixel rows cut off
+    // Run-length data whose codes place pixels outside the image, or stored top-down.
+    "b/badrle.bmp", "b/badrle4.bmp", "b/badrle4bis.bmp", "b/badrle4ter.bmp", "b/badrlebis.bmp",
+    "b/badrleter.bmp", "b/rletopdown.bmp",
 };
 
 bool LoadSuite(const std::string& file, CDibImage& image) {
@@ -130,18 +134,22 @@ TEST(DibSuiteFiles, EveryIndexedFileIsLoadedOrRefusedByTheRules) {
     DibRgbImage picture;
     EXPECT_TRUE(DecodeDibImage(image, picture));
   }
-  EXPECT_EQ(loaded, 38 - static_cast<int>(kRefusedInScope.size()));
+  EXPECT_EQ(loaded, 61 - static_cast<int>(kRefusedInScope.size()));
 }
 
 TEST(DibSuiteFiles, TrueColourFormatsShowTheSamePicture) {
   const DibRgbImage reference = DecodeSuite("g/rgb24.bmp");
   ASSERT_EQ(reference.width, 127);
   ASSERT_EQ(reference.height, 64);
-  for (const char* file : {"g/rgb24pal.bmp", "g/rgb32.bmp", "q/rgb32fakealpha.bmp", "q/rgb24largepal.bmp"}) {
+  for (const char* file : {"g/rgb24pal.bmp", "g/rgb32.bmp", "q/rgb32fakealpha.bmp", "q/rgb24largepal.bmp",
+                           "g/rgb32bf.bmp", "g/rgb32bfdef.bmp"}) {
     EXPECT_TRUE(DecodeSuite(file) == reference) << file;
   }
-  // 5 bits a channel: within rounding of the 24-bit picture.
-  for (const char* file : {"g/rgb16.bmp", "q/rgb16faketrns.bmp"}) {
+  // Default 5-5-5 written out as masks is the plain 16-bit picture.
+  EXPECT_TRUE(DecodeSuite("g/rgb16bfdef.bmp") == DecodeSuite("g/rgb16.bmp"));
+  // 5, 6, 10 or 11 bits a channel: within rounding of the 24-bit picture.
+  for (const char* file :
+       {"g/rgb16.bmp", "q/rgb16faketrns.bmp", "g/rgb16-565.bmp", "g/rgb16-565pal.bmp", "q/rgb32-111110.bmp"}) {
     const DibRgbImage picture = DecodeSuite(file);
     ASSERT_EQ(picture.rgb.size(), reference.rgb.size()) << file;
     EXPECT_LE(MaxChannelDifference(picture, reference), 4) << file;
@@ -154,9 +162,11 @@ TEST(DibSuiteFiles, PalettedFormatsShowTheSamePicture) {
   ASSERT_EQ(pal8.height, 64);
   // The same 8-bit picture under every header kind, row order and table length.
   for (const char* file : {"g/pal8-0.bmp", "g/pal8os2.bmp", "g/pal8topdown.bmp", "q/pal8os2-hs.bmp",
-                           "q/pal8os2-sz.bmp", "q/pal8os2v2-40sz.bmp", "q/pal8oversizepal.bmp"}) {
+                           "q/pal8os2-sz.bmp", "q/pal8os2v2-40sz.bmp", "q/pal8oversizepal.bmp",
+                           "g/pal8rle.bmp"}) {
     EXPECT_TRUE(DecodeSuite(file) == pal8) << file;
   }
+  EXPECT_TRUE(DecodeSuite("g/pal4rle.bmp") == DecodeSuite("g/pal4.bmp"));
   // Narrower and shorter versions with every row padding: the top-left of it.
   for (std::int32_t width : {124, 125, 126}) {
     const std::string file = "g/pal8w" + std::to_string(width) + ".bmp";

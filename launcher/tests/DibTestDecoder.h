@@ -31,10 +31,14 @@ struct DibRgbImage {
 // them: palette indices through the colour table (an index past its end is
 // black), 16-bit pixels as 5-5-5 with each channel widened by repeating its
 // high bits, 24- and 32-bit pixels as blue, green, red (the fourth byte
-// ignored). The row pitch is worked out here, not taken from the image, and
-// every read is checked against GetBitsSize. False for an empty image or when
-// the rows would not fit.
-bool DecodeDibImage(const CDibImage& image, DibRgbImage& out);
+// ignored), bit-field pixels through their masks (a channel of fewer than 8
+// bits widened the same way, a wider one cut to its top 8 bits). Run-length
+// data is decoded through WalkDibRle; pixels its codes skip keep `undrawn`.
+// The row pitch is worked out here, not taken from the image, and every read
+// is checked against GetBitsSize. False for an empty image or when the rows
+// or runs would not fit.
+bool DecodeDibImage(const CDibImage& image, DibRgbImage& out,
+                    DibRgbImage::Pixel undrawn = DibRgbImage::Pixel{0, 0, 0});
 
 // Reads a plain-text PPM ("P3", maximum value 255).
 bool ReadPpmFile(const std::string& path, DibRgbImage& out);

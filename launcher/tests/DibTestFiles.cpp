@@ -33,11 +33,10 @@ void PutTableAndPixels(std::vector<std::uint8_t>& out, std::uint32_t entries,
 
 }  // namespace
 
-std::vector<std::uint8_t> MakeInfoFile(std::int32_t width, std::int32_t height,
-                                       std::uint16_t bitCount, std::uint32_t coloursUsed,
-                                       std::uint32_t tableEntries, std::size_t pixelBytes,
-                                       std::uint32_t compression) {
-  std::vector<std::uint8_t> out;
+namespace {
+
+void PutInfoHeader(std::vector<std::uint8_t>& out, std::int32_t width, std::int32_t height, std::uint16_t bitCount,
+                   std::uint32_t compression, std::uint32_t imageSize, std::uint32_t coloursUsed) {
   PutFileHeader(out);
   Put32(out, 40);
   Put32(out, static_cast<std::uint32_t>(width));
@@ -45,12 +44,31 @@ std::vector<std::uint8_t> MakeInfoFile(std::int32_t width, std::int32_t height,
   Put16(out, 1);
   Put16(out, bitCount);
   Put32(out, compression);
-  Put32(out, 0);  // image size
+  Put32(out, imageSize);
   Put32(out, 2835);
   Put32(out, 2835);
   Put32(out, coloursUsed);
   Put32(out, 0);  // colours important
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> MakeInfoFile(std::int32_t width, std::int32_t height,
+                                       std::uint16_t bitCount, std::uint32_t coloursUsed,
+                                       std::uint32_t tableEntries, std::size_t pixelBytes,
+                                       std::uint32_t compression) {
+  std::vector<std::uint8_t> out;
+  PutInfoHeader(out, width, height, bitCount, compression, 0, coloursUsed);
   PutTableAndPixels(out, tableEntries, 4, pixelBytes);
+  return out;
+}
+
+std::vector<std::uint8_t> MakeInfoFileWithBody(std::int32_t width, std::int32_t height, std::uint16_t bitCount,
+                                               std::uint32_t compression, std::uint32_t imageSize,
+                                               std::uint32_t coloursUsed, const std::vector<std::uint8_t>& body) {
+  std::vector<std::uint8_t> out;
+  PutInfoHeader(out, width, height, bitCount, compression, imageSize, coloursUsed);
+  out.insert(out.end(), body.begin(), body.end());
   return out;
 }
 

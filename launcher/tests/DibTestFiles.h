@@ -24,6 +24,12 @@ std::vector<std::uint8_t> MakeInfoFile(std::int32_t width, std::int32_t height,
                                        std::uint32_t tableEntries, std::size_t pixelBytes,
                                        std::uint32_t compression = 0);
 
+// A file with a 40-byte info header and the given compression and image-size
+// fields, followed by `body` as it is (masks, colour table, pixel data).
+std::vector<std::uint8_t> MakeInfoFileWithBody(std::int32_t width, std::int32_t height, std::uint16_t bitCount,
+                                               std::uint32_t compression, std::uint32_t imageSize,
+                                               std::uint32_t coloursUsed, const std::vector<std::uint8_t>& body);
+
 // A file with a 12-byte core header and 3-byte colour-table entries, filled
 // like MakeInfoFile's.
 std::vector<std::uint8_t> MakeCoreFile(std::uint16_t width, std::uint16_t height,

@@ -192,13 +192,15 @@ class FrameworkFiles : public testing::Test {
 
 TEST_F(FrameworkFiles, StdioFileReadsLinesOfAnyLengthWithEitherLineEnd) {
   const std::string longLine(1000, 'x');
-  Write("first\r\nsecond\n\n" + longLine + "\nlast without end");
+  Write("first\r\nsecond\n\n" + longLine + "\n" + std::string("Adapter,150,118,300\0x\r\n", 23) +
+        "last without end");
   CStdioFile file;
   ASSERT_TRUE(file.Open(path_.c_str()));
   std::string line;
   std::vector<std::string> lines;
   while (file.ReadString(line)) lines.push_back(line);
-  const std::vector<std::string> expected = {"first", "second", "", longLine, "last without end"};
+  const std::vector<std::string> expected = {"first", "second", "", longLine,
+                                             std::string("Adapter,150,118,300\0x", 21), "last without end"};
   EXPECT_EQ(lines, expected);
   EXPECT_FALSE(file.ReadString(line));
   CStdioFile missing;

@@ -29,14 +29,15 @@ const char* Name(HoverState state) {
   return "?";
 }
 
-enum class Event { MoveOutside, MoveInsideUp, MoveInsideDown, CaptureLost, ButtonDown, ButtonUp };
+enum class Event { MoveOutside, MoveInsideUp, MoveInsideDown, CaptureLost, CaptureToSelf, ButtonDown, ButtonUp };
 
 HoverActions Send(CHoverButtonLogic& button, Event event) {
   switch (event) {
     case Event::MoveOutside: return button.OnMouseMove(false, false);
     case Event::MoveInsideUp: return button.OnMouseMove(true, false);
     case Event::MoveInsideDown: return button.OnMouseMove(true, true);
-    case Event::CaptureLost: return button.OnCaptureChanged();
+    case Event::CaptureLost: return button.OnCaptureChanged(false);
+    case Event::CaptureToSelf: return button.OnCaptureChanged(true);
     case Event::ButtonDown: return button.OnLButtonDown();
     case Event::ButtonUp: return button.OnLButtonUp();
   }
@@ -87,9 +88,16 @@ const Transition kTable[] = {
     {HoverState::Highlight, Event::MoveInsideDown, "redraw default", HoverState::Selected, true},
     {HoverState::Selected, Event::MoveInsideDown, "default", HoverState::Selected, true},
 
-    {HoverState::Normal, Event::CaptureLost, "", HoverState::Normal, false},
-    {HoverState::Highlight, Event::CaptureLost, "release redraw", HoverState::Normal, false},
-    {HoverState::Selected, Event::CaptureLost, "release redraw", HoverState::Normal, false},
+    // A loss also reaches the default handling, which drops a press it tracks.
+    {HoverState::Normal, Event::CaptureLost, "default", HoverState::Normal, false},
+    {HoverState::Highlight, Event::CaptureLost, "release redraw default", HoverState::Normal, false},
+    {HoverState::Selected, Event::CaptureLost, "release redraw default", HoverState::Normal, false},
+
+    // The default handling taking the capture for the button itself (a press)
+    // is no loss: nothing changes.
+    {HoverState::Normal, Event::CaptureToSelf, "", HoverState::Normal, false},
+    {HoverState::Highlight, Event::CaptureToSelf, "", HoverState::Highlight, true},
+    {HoverState::Selected, Event::CaptureToSelf, "", HoverState::Selected, true},
 
     {HoverState::Normal, Event::ButtonDown, "default", HoverState::Normal, false},
     {HoverState::Highlight, Event::ButtonDown, "default", HoverState::Highlight, true},
@@ -145,7 +153,10 @@ TEST(HoverButtonLogic, LeavingReleasesTheCaptureWithoutNotifying) {
 TEST(HoverButtonLogic, PressingKeepsTheHighlightUntilTheNextMove) {
   CHoverButtonLogic button = ButtonIn(HoverState::Highlight);
   EXPECT_EQ(Describe(button.OnLButtonDown()), "default");
+  // The default handling takes the capture for the button on the press.
+  EXPECT_EQ(Describe(button.OnCaptureChanged(true)), "");
   EXPECT_EQ(button.GetState(), HoverState::Highlight);
+  EXPECT_TRUE(button.HasCapture());
   EXPECT_EQ(Describe(button.OnMouseMove(true, true)), "redraw default");
   EXPECT_EQ(button.GetState(), HoverState::Selected);
 }
@@ -167,7 +178,7 @@ TEST(HoverButtonLogic, AfterAClickTheButtonIsNormalAndTheNextMoveNotifiesAgain) 
   button.OnMouseMove(true, true);
   button.OnLButtonUp();
   // The default handling lets the capture go after the click.
-  EXPECT_EQ(Describe(button.OnCaptureChanged()), "release redraw");
+  EXPECT_EQ(Describe(button.OnCaptureChanged(false)), "release redraw default");
   EXPECT_EQ(button.GetState(), HoverState::Normal);
   EXPECT_EQ(Describe(button.OnMouseMove(true, false)), "take notify redraw default");
 }
@@ -175,8 +186,9 @@ TEST(HoverButtonLogic, AfterAClickTheButtonIsNormalAndTheNextMoveNotifiesAgain) 
 TEST(HoverButtonLogic, TheCaptureLostWhileReleasingItFindsNothingToDo) {
   CHoverButtonLogic button = ButtonIn(HoverState::Selected);
   ASSERT_TRUE(button.OnMouseMove(false, false).releaseCapture);
-  // The platform's release sends the capture change straight back.
-  EXPECT_EQ(Describe(button.OnCaptureChanged()), "");
+  // The platform's release sends the capture change straight back; only the
+  // default handling has something left to do (drop a press it tracks).
+  EXPECT_EQ(Describe(button.OnCaptureChanged(false)), "default");
   EXPECT_EQ(button.GetState(), HoverState::Normal);
 }
 

@@ -180,6 +180,40 @@ check "the mouse on PLAY shows its highlight image" \
 check "QUIT stays normal" \
   region_matches "$work/hover.bmp" "$STAGE/DialogData/QuitN.bmp" 100 40 $((left + 364)) $((top + 240))
 
+# A NUL byte is an ordinary byte of its line: the Adapter line keeps 4 tokens.
+stage nul_byte; perl -pi -e 's/^(Adapter,150,118,300)/$1\0x/' "$STAGE/DialogData/Config.dat"
+run nul_byte "wait-dialog Skelder" "press Cancel" wait-exit
+check "a NUL in the Adapter line: no message" test "$(grep -c '^msgbox' "$T")" -eq 0
+check "a NUL in the Adapter line: the dialog opens and Cancel ends it" has_line "$T" "exit 0"
+
+# An 8-bit run-length background loads and shows the same picture.
+stage rle_background
+convert "$assets/Back.bmp" -type Palette -compress RLE "BMP3:$STAGE/DialogData/Back.bmp"
+run rle_background "wait-dialog Skelder" window-rect "sleep 800" "screenshot $(winpath "$work/rle.bmp")" \
+  "press Cancel" wait-exit
+check "RLE8 background: no message" test "$(grep -c '^msgbox' "$T")" -eq 0
+read -r left top _ < <(sed -n 's/^window-rect \([0-9-]*\),\([0-9-]*\),.*/\1 \2/p' "$T")
+check "RLE8 background: drawn as the uncompressed one" \
+  region_matches "$work/rle.bmp" "$assets/Back.bmp" 480 100 "$left" "$top"
+
+# A click is a press and a release both inside the button. Pressed on PLAY
+# and let go on the background, then pressed on the background and let go on
+# PLAY: nothing starts; a real click on QUIT still ends the dialog.
+stage clicks
+run cancelled_click "wait-dialog Skelder" "hover 1" mouse-down "mouse-to 300,200" mouse-up \
+  mouse-down "hover 1" mouse-up "sleep 800" "wait-dialog Skelder" "hover 2" mouse-down mouse-up wait-exit
+check "cancelled press, then a drag onto PLAY: the dialog stays" has_line "$T" "> hover 2"
+check "cancelled press, then a drag onto PLAY: nothing started" test ! -e "$RECORDER_LOG"
+check "a real click on QUIT ends it" has_line "$T" "exit 0"
+
+# Pressing on PLAY without moving keeps its highlight image.
+run press_still "wait-dialog Skelder" window-rect "hover 1" "sleep 600" mouse-down "sleep 600" \
+  "screenshot $(winpath "$work/press.bmp")" "mouse-to 300,200" mouse-up "press Cancel" wait-exit
+read -r left top _ < <(sed -n 's/^window-rect \([0-9-]*\),\([0-9-]*\),.*/\1 \2/p' "$T")
+check "pressing on PLAY without moving shows its highlight image" \
+  region_matches "$work/press.bmp" "$STAGE/DialogData/PlayH.bmp" 100 40 $((left + 250)) $((top + 240))
+check "and letting go off the button starts nothing" test ! -e "$RECORDER_LOG"
+
 rm -rf "$work/sound"
 WINE_RUN_SOUND_CAPTURE=$work/sound run sounds "wait-dialog Skelder" "hover 1" "sleep 300" "press Cancel" wait-exit
 "$analyse" "$work/sound" > "$work/sound.txt" 2>&1

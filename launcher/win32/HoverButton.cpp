@@ -21,12 +21,13 @@ BOOL CHoverButton::Create(const char* normalImage, const char* highlightImage, c
       return FALSE;
     }
   }
-  const RECT rect = {x, y, x + m_normal.GetWidth(), y + m_normal.GetHeight()};
+  const HoverRect r = CHoverButtonLogic::ButtonRect(x, y, m_normal.GetWidth(), m_normal.GetHeight());
+  const RECT rect = {r.left, r.top, r.right, r.bottom};
   return CButton::Create("", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, rect, parent, id);
 }
 
 void CHoverButton::Apply(const HoverActions& actions) {
-  if (actions.releaseCapture) ReleaseCapture();
+  if (actions.releaseCapture && ::GetCapture() == m_hWnd) ReleaseCapture();
   if (actions.takeCapture) SetCapture(m_hWnd);
   if (actions.notifyParent) {
     // Sent, not posted: the parent plays the hover sound before we go on.
@@ -45,7 +46,7 @@ void CHoverButton::OnMouseMove(UINT flags, POINT point) {
   Apply(m_logic.OnMouseMove(PtInRect(&client, point) != FALSE, (flags & MK_LBUTTON) != 0));
 }
 
-void CHoverButton::OnCaptureChanged(HWND) { Apply(m_logic.OnCaptureChanged()); }
+void CHoverButton::OnCaptureChanged(HWND newOwner) { Apply(m_logic.OnCaptureChanged(newOwner == m_hWnd)); }
 
 BOOL CHoverButton::OnEraseBkgnd(HDC) { return TRUE; }
 

@@ -31,5 +31,8 @@ void Get_Resolution(int& width, int& height) {
 }
 
 int Requested_Screen_Size(unsigned value) {
-  return value > static_cast<unsigned>(INT_MAX) ? INT_MAX : static_cast<int>(value);
+  // Two's complement spelt out: the conversion of such values is not
+  // defined by every language revision.
+  if (value <= static_cast<unsigned>(INT_MAX)) return static_cast<int>(value);
+  return -static_cast<int>(~value) - 1;
 }

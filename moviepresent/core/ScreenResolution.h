@@ -6,8 +6,7 @@
 // becomes 1600 x 1200. Uses no state.
 void Get_Resolution(int& width, int& height);
 
-// A screen size given as unsigned 32 bits, made into the signed value that
-// Get_Resolution compares. Values beyond the largest int are held at it, so a
-// huge request snaps to the largest mode instead of wrapping to a negative
-// number that would snap to the smallest.
+// A screen size given as unsigned 32 bits, read as the signed value that
+// Get_Resolution compares: values above the largest int are negative
+// (0xFFFFFFFF is -1), so they snap to the smallest mode.
 int Requested_Screen_Size(unsigned value);

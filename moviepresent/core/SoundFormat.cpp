@@ -31,6 +31,18 @@ PCM_FORMAT Pcm_Format(const SOUND_FORMAT& format) {
   return pcm;
 }
 
+PCM_FORMAT Primary_Pcm_Format(const SOUND_FORMAT& format) {
+  PCM_FORMAT pcm;
+  pcm.Valid = true;
+  pcm.Format_Tag = Pcm_Format_Tag;
+  pcm.Channels = static_cast<std::uint16_t>(format.Channels);
+  pcm.Samples_Per_Second = format.Samples_Per_Second;
+  pcm.Block_Align = static_cast<std::uint16_t>(format.Channels * (format.Bits_Per_Sample / 8));
+  pcm.Average_Bytes_Per_Second = format.Samples_Per_Second * pcm.Block_Align;
+  pcm.Bits_Per_Sample = static_cast<std::uint16_t>(format.Bits_Per_Sample);
+  return pcm;
+}
+
 std::uint32_t Track_Bytes(const SOUND_FORMAT& format) {
   return Pcm_Format(format).Average_Bytes_Per_Second;
 }

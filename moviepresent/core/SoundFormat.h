@@ -30,6 +30,12 @@ constexpr std::uint16_t Pcm_Format_Tag = 1;
 // 16 bits, one second of sound above 32 bits. Computed in 64 bits.
 PCM_FORMAT Pcm_Format(const SOUND_FORMAT& format);
 
+// The wave format given to the primary buffer: every field as the platform's
+// wave format holds it, computed in that field's width (channels, block
+// align and bits cut to 16 bits, one second wrapped to 32 bits), and never
+// refused here: the platform judges it. Tracks use Pcm_Format.
+PCM_FORMAT Primary_Pcm_Format(const SOUND_FORMAT& format);
+
 // A track's size: one second of the format in bytes, channels x samples per
 // second x (bits / 8); 0 when the format is refused.
 std::uint32_t Track_Bytes(const SOUND_FORMAT& format);

@@ -21,3 +21,11 @@
 //          nothing.
 void Print_Text(const char* text, int x, int y, int pitch, QOR_SURFACE_TYPE type,
                 unsigned colour, void* buffer, unsigned width, unsigned height);
+
+// The same into the memory of a lock whose rows are lockPitch bytes apart:
+// the text's rows still step by pitch, but a pixel is written only where it
+// falls wholly inside one of the lock's height rows of width pixels, so no
+// byte outside the locked surface is touched whatever pitch, x and y are.
+void Print_Text_Into_Lock(const char* text, int x, int y, int pitch, QOR_SURFACE_TYPE type,
+                          unsigned colour, void* buffer, unsigned width, unsigned height,
+                          int lockPitch);

@@ -68,11 +68,15 @@ class DUNMERE {
   // The decoder handle (owned by the player), or null.
   virtual QOR_HANDLE* Get_Qor_Handle() noexcept = 0;
 
-  // Makes the sound object on first use and (re)initialises it.
+  // Makes the sound object on first use and (re)initialises it with track 0.
+  // False when track 0 cannot be made although the device could: the device
+  // then stays, and add_Track can still make tracks.
   virtual bool Create_Sound(HWND window, unsigned int channels, unsigned int samplesPerSecond,
                             unsigned int bitsPerSample) noexcept = 0;
   virtual void Destroy_Sound() noexcept = 0;
-  // Adds a streamed track; its number, or 0 when it cannot be made.
+  // Adds a streamed track and returns the size of its buffer in bytes (one
+  // second of sound), or 0 when it cannot be made. Its number is the track
+  // count before the call.
   virtual unsigned int add_Track(unsigned int channels, unsigned int samplesPerSecond,
                                  unsigned int bitsPerSample) noexcept = 0;
   // Locks the next bytes of a track's ring for writing (two parts when it wraps).
@@ -105,7 +109,9 @@ class DUNMERE {
   virtual void Set_Screen_Mode(unsigned int width, unsigned int height, unsigned int bits) noexcept = 0;
   // Draws text with the 8 x 8 font into locked pixel memory; needs no screen.
   // When pixels is the memory of the screen's current lock, nothing is
-  // written outside that surface; otherwise the text is clipped only at the
+  // written outside that surface, whatever pitch, x and y are given (rows
+  // step by the pitch given; what falls outside the lock's rows is dropped);
+  // otherwise the text is clipped only at the
   // top, the left and the end of a row, and the caller keeps it inside.
   virtual void Print(const char* text, int x, int y, int pitch, QOR_SURFACE_TYPE type,
                      unsigned int colour, void* pixels) noexcept = 0;

@@ -233,6 +233,12 @@ TEST_F(PlayerTest, ScreenRecordsTheSnappedSizeEvenWhenInitFails) {
   EXPECT_EQ(player->GetScreenWidth(), 800u);
   EXPECT_EQ(player->GetScreenHeight(), 600u);
 
+  // Sizes above the largest int compare as negative: the smallest mode.
+  for (unsigned huge : {0xFFFFFFFFu, 0x80000000u, 3000000000u}) {
+    ASSERT_TRUE(player->Create_Screen(huge, huge, 32, player->Get_Window(), false)) << huge;
+    EXPECT_EQ(player->GetScreenWidth(), 320u) << huge;
+    EXPECT_EQ(player->GetScreenHeight(), 240u) << huge;
+  }
   ASSERT_TRUE(player->Create_Screen(300, 200, 32, player->Get_Window(), false));
   EXPECT_EQ(player->GetScreenWidth(), 320u);
   EXPECT_EQ(player->GetScreenHeight(), 240u);
@@ -304,8 +310,36 @@ TEST_F(PlayerTest, PrintIntoTheScreensLockStaysInsideTheSurface) {
   for (int y = 0; y < 240; ++y) {
     for (int x = 0; x < 320; ++x) drawn += Read_Pixel(pixels, pitch, x, y, bytes) != 0;
   }
-  player->Unlock_Back_Screen(pixels);
   EXPECT_GT(drawn, 20);
+
+  // Pitches other than the lock's: the text's rows step by the pitch given,
+  // and only what falls inside the locked surface is written.
+  Fill(pixels, pitch, 320, 240, bytes, 0);
+  const struct {
+    int y, pitchRows, firstRow;
+  } placements[] = {{119, 2, 238}, {200, 2, -1}, {230, -1, -1}};
+  for (const auto& p : placements) {
+    player->Print("\xDB\xDB", 0, p.y, p.pitchRows * pitch, type, 0xFFFF, pixels);
+    EXPECT_TRUE(HeapValidate(GetProcessHeap(), 0, nullptr)) << p.y;
+  }
+  drawn = 0;
+  for (int y = 0; y < 240; ++y) {
+    for (int x = 0; x < 320; ++x) drawn += Read_Pixel(pixels, pitch, x, y, bytes) != 0;
+  }
+  EXPECT_EQ(drawn, 12);  // row 0 of two full blocks, in row 238
+  EXPECT_NE(Read_Pixel(pixels, pitch, 13, 238, bytes), 0u);
+  player->Unlock_Back_Screen(pixels);
+
+  // Full screen 16-bit, rows running upwards from the back buffer's start.
+  ASSERT_TRUE(player->Create_Screen(640, 480, 16, player->Get_Window(), true));
+  ASSERT_TRUE(player->Lock_Back_Screen(&pixels, &pitch));
+  player->Print("\xDB\xDB\xDB\xDB", 0, 0, -pitch, player->Get_Surface_Type(), 0xFFFF, pixels);
+  EXPECT_EQ(Read_Pixel(pixels, pitch, 0, 0, 2), 0xFFFFu);
+  player->Unlock_Back_Screen(pixels);
+  player->Show_Back_Screen();
+  ASSERT_TRUE(player->Lock_Back_Screen(&pixels, &pitch));
+  player->Unlock_Back_Screen(pixels);
+  EXPECT_TRUE(HeapValidate(GetProcessHeap(), 0, nullptr));
 }
 
 TEST_F(PlayerTest, StandInMovieDecodesFrameByFrameIntoTheBackScreen) {
@@ -362,6 +396,12 @@ TEST_F(PlayerTest, SoundTracksThroughThePlayer) {
   player->Unlock_Sound(first, firstBytes, second, secondBytes, track);
   EXPECT_EQ(player->Next_Sound_Frame(5880, track), 1u);
   EXPECT_EQ(player->Next_Sound_Frame(1470, 2), 0u);  // no such track
+  // A format the primary buffer takes but no track can hold: false, and the
+  // device stays for tracks of a good format.
+  EXPECT_FALSE(player->Create_Sound(player->Get_Window(), 1, 0xFFFFFFFFu, 16));
+  EXPECT_EQ(player->Sound_Track_Count(), 0u);
+  EXPECT_EQ(player->add_Track(2, 22050, 16), 88200u);
+  EXPECT_EQ(player->Sound_Track_Count(), 1u);
   // Initialising again ends the first set-up and starts with track 0 alone.
   ASSERT_TRUE(player->Create_Sound(player->Get_Window(), 2, 44100, 16));
   EXPECT_EQ(player->Sound_Track_Count(), 1u);

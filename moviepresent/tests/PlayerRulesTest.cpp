@@ -29,15 +29,23 @@ TEST(GetResolution, SnapsToTheFirstModeHoldingBothValues) {
   }
 }
 
-TEST(GetResolution, HugeUnsignedRequestsSnapToTheLargestMode) {
-  int width = Requested_Screen_Size(3000000000u);
-  int height = Requested_Screen_Size(200u);
-  EXPECT_EQ(width, INT_MAX);
-  Get_Resolution(width, height);
-  EXPECT_EQ(width, 1600);
-  EXPECT_EQ(height, 1200);
-  EXPECT_EQ(Requested_Screen_Size(0u), 0);
-  EXPECT_EQ(Requested_Screen_Size(static_cast<unsigned>(INT_MAX)), INT_MAX);
+TEST(GetResolution, UnsignedRequestsAboveIntMaxAreNegativeAndSnapToTheSmallestMode) {
+  const struct {
+    unsigned width, height;
+    int signedWidth, snappedWidth, snappedHeight;
+  } cases[] = {
+      {0xFFFFFFFFu, 200u, -1, 320, 240},        {0x80000000u, 0x80000000u, INT_MIN, 320, 240},
+      {3000000000u, 100u, -1294967296, 320, 240}, {3000000000u, 700u, -1294967296, 1024, 768},
+      {static_cast<unsigned>(INT_MAX), 0u, INT_MAX, 1600, 1200}, {0u, 0u, 0, 320, 240},
+  };
+  for (const auto& c : cases) {
+    int width = Requested_Screen_Size(c.width);
+    int height = Requested_Screen_Size(c.height);
+    EXPECT_EQ(width, c.signedWidth) << c.width;
+    Get_Resolution(width, height);
+    EXPECT_EQ(width, c.snappedWidth) << c.width << " x " << c.height;
+    EXPECT_EQ(height, c.snappedHeight) << c.width << " x " << c.height;
+  }
 }
 
 TEST(LastError, TextsAreExactAndOnlyCodeOneMeansCannotOpen) {

@@ -136,3 +136,37 @@ TEST(PrintText, FollowsThePitchIncludingRowsThatRunUpwards) {
 }
 
 }  // namespace
+
+TEST(PrintText, IntoALockEveryPitchStaysInsideTheLockedRows) {
+  // A 32 x 16 lock; full blocks (6 x 8 pixels a cell) at x 0 with the pitch
+  // the caller gives, which may not be the lock's.
+  struct Case { int y; int pitchRows; int expected; int firstRow; };
+  const Case cases[] = {
+      {7, 2, 6, 14},     // rows 14, 16, ...: only the first lies in the lock
+      {12, 2, 0, -1},    // every row below the lock
+      {14, -1, 0, -1},   // every row above pixel (0, 0)
+      {0, -1, 6, 0},     // only row 0; the rest above
+      {5, 1, 6 * 8, 5},  // the lock's own pitch: the whole cell
+      {12, 1, 6 * 4, 12},
+  };
+  for (const Case& c : cases) {
+    TestSurface lock(32, 16, 4);
+    lock.FillPixels(0);
+    Print_Text_Into_Lock("\xDB", 0, c.y, c.pitchRows * lock.pitch(), QOR_SURFACE_RGB32, 7, lock.bits(), 32,
+                         16, lock.pitch());
+    EXPECT_EQ(lock.CountPixelsNot(0), c.expected) << c.y << " " << c.pitchRows;
+    if (c.firstRow >= 0) {
+      EXPECT_EQ(lock.Pixel(5, static_cast<unsigned>(c.firstRow)), 7u) << c.y;
+    }
+    EXPECT_TRUE(lock.OutsideUntouched()) << c.y << " " << c.pitchRows;
+  }
+  // A pitch a few bytes off the lock's never lands in the padding between rows.
+  TestSurface lock(32, 16, 2);
+  lock.FillPixels(0);
+  for (int y = -8; y < 24; y += 3) {
+    Print_Text_Into_Lock("\xDB\xDB\xDB\xDB\xDB", 0, y, lock.pitch() + 6, QOR_SURFACE_RGB565, 0xFFFF,
+                         lock.bits(), 32, 16, lock.pitch());
+  }
+  EXPECT_GT(lock.CountPixelsNot(0), 0);
+  EXPECT_TRUE(lock.OutsideUntouched());
+}

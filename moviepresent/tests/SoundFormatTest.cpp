@@ -51,6 +51,29 @@ TEST(PcmFormat, ZeroAndAbsurdFormatsAreRefused) {
   EXPECT_EQ(Track_Bytes({1, 0xFFFFFFFFu, 8}), 0xFFFFFFFFu);
 }
 
+TEST(PcmFormat, ThePrimaryFormatHoldsAnyRequestInTheFieldsWidths) {
+  const struct {
+    SOUND_FORMAT request;
+    std::uint16_t channels, blockAlign, bits;
+    std::uint32_t perSecond;
+  } cases[] = {
+      {{2, 44100, 16}, 2, 4, 16, 176400u},
+      {{1, 0xFFFFFFFFu, 16}, 1, 2, 16, 0xFFFFFFFEu},  // refused for a track
+      {{0x10002, 8000, 8}, 2, 2, 8, 16000u},
+      {{1, 22050, 0x10010}, 1, 0x2002, 0x10, 22050u * 0x2002},
+  };
+  for (const auto& c : cases) {
+    const PCM_FORMAT pcm = Primary_Pcm_Format(c.request);
+    EXPECT_TRUE(pcm.Valid);
+    EXPECT_EQ(pcm.Format_Tag, 1);
+    EXPECT_EQ(pcm.Channels, c.channels);
+    EXPECT_EQ(pcm.Samples_Per_Second, c.request.Samples_Per_Second);
+    EXPECT_EQ(pcm.Block_Align, c.blockAlign);
+    EXPECT_EQ(pcm.Average_Bytes_Per_Second, c.perSecond);
+    EXPECT_EQ(pcm.Bits_Per_Sample, c.bits);
+  }
+}
+
 TEST(FrameBytes, OnePictureOfSoundInWholeSampleFrames) {
   EXPECT_EQ(Frame_Bytes({1, 22050, 16}, 30, 1), 1470u);
   EXPECT_EQ(Frame_Bytes({2, 44100, 16}, 25, 1), 7056u);

@@ -167,11 +167,12 @@ void DUNMERE_PRIVATE::Set_Screen_Mode(unsigned int width, unsigned int height, u
 void DUNMERE_PRIVATE::Print(const char* text, int x, int y, int pitch, QOR_SURFACE_TYPE type,
                             unsigned int colour, void* pixels) noexcept {
   // Screen objects come only from Qor_DirectDraw_New, so the cast is exact.
-  // Into the screen's locked memory nothing is written outside the surface.
+  // Into the screen's locked memory nothing is written outside the surface,
+  // whatever pitch the caller gives: each row is bounded by the lock's own.
   const auto* screen = static_cast<const QOR_DIRECTDRAW_PRIVATE*>(Screen);
   if (screen != nullptr && screen->Locked_Bits != nullptr && pixels == screen->Locked_Bits) {
-    Print_Text(text, x, y, pitch, type, colour, pixels, screen->Locked_Width,
-               screen->Locked_Height);
+    Print_Text_Into_Lock(text, x, y, pitch, type, colour, pixels, screen->Locked_Width,
+                         screen->Locked_Height, screen->Locked_Pitch);
     return;
   }
   Print_Text(text, x, y, pitch, type, colour, pixels, Pixels_Per_Pitch(pitch, type),

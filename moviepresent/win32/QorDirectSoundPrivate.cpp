@@ -30,16 +30,18 @@ bool QOR_DIRECTSOUND_PRIVATE::Init(HWND window, unsigned int channels,
   primaryDescription.dwSize = Short_Buffer_Description;
   primaryDescription.dwFlags = DSBCAPS_PRIMARYBUFFER;
   common::ComPtr<IDirectSoundBuffer> primary;
-  // A primary buffer that cannot be made is no reason to give up.
+  // A primary buffer that cannot be made is no reason to give up. Its format
+  // is the request as the wave format's fields hold it; the platform alone
+  // decides whether to take it.
   if (SUCCEEDED(device->CreateSoundBuffer(&primaryDescription, primary.Put(), nullptr))) {
-    const PCM_FORMAT pcm = Pcm_Format(SOUND_FORMAT{channels, samplesPerSecond, bitsPerSample});
-    if (!pcm.Valid) return false;
-    const WAVEFORMATEX wave = To_Wave_Format(pcm);
+    const WAVEFORMATEX wave =
+        To_Wave_Format(Primary_Pcm_Format(SOUND_FORMAT{channels, samplesPerSecond, bitsPerSample}));
     if (FAILED(primary->SetFormat(&wave))) return false;
   }
 
   Device = std::move(device);
-  // Without track 0 Init fails but the device stays.
+  // Without track 0 (a format no track can hold, or a refused buffer) Init
+  // fails but the device stays, and later tracks can still be added.
   return addTrack(channels, samplesPerSecond, bitsPerSample) != 0;
 }
 

@@ -5,6 +5,12 @@
 //                   Escape, Tab, Space, Up, Down, Left, Right; prints "key NAME"
 //   hover ID        moves the mouse onto the centre of a control; prints
 //                   "hover ID at X,Y"
+//   mouse-to X,Y    moves the mouse to (X, Y) in the current window's client
+//                   area (a drag while the left button is down); prints
+//                   "mouse-to X,Y"
+//   mouse-down, mouse-up
+//                   presses or lets go of the left mouse button where the
+//                   mouse is; prints the command
 //   pick ID INDEX   selects entry INDEX of a combo box and notifies its parent
 //                   as a user's choice would; prints "picked ID INDEX"
 //   selected ID     prints "selected ID=INDEX TEXT" of a combo box (-1: none)
@@ -74,6 +80,38 @@ void Hover(Driver& d, const std::string& args) {
   d.Say("hover " + args + " at " + std::to_string(x) + "," + std::to_string(y));
 }
 
+void MouseTo(Driver& d, const std::string& args) {
+  const std::size_t comma = args.find(',');
+  if (comma == std::string::npos) throw CommandError("usage: mouse-to X,Y");
+  POINT point = {static_cast<LONG>(ParseNumber(args.substr(0, comma), "a client x")),
+                 static_cast<LONG>(ParseNumber(args.substr(comma + 1), "a client y"))};
+  ClientToScreen(CurrentWindow(d), &point);
+  // The same second move as for hover.
+  MoveMouse(point.x, point.y);
+  Sleep(250);
+  MoveMouse(point.x, point.y);
+  Sleep(100);
+  d.Say("mouse-to " + args);
+}
+
+void LeftButton(DWORD flag) {
+  INPUT input = {};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = flag;
+  if (SendInput(1, &input, sizeof input) != 1) throw CommandError("SendInput failed");
+  Sleep(200);
+}
+
+void MouseDown(Driver& d, const std::string&) {
+  LeftButton(MOUSEEVENTF_LEFTDOWN);
+  d.Say("mouse-down");
+}
+
+void MouseUp(Driver& d, const std::string&) {
+  LeftButton(MOUSEEVENTF_LEFTUP);
+  d.Say("mouse-up");
+}
+
 void Pick(Driver& d, const std::string& args) {
   const std::size_t space = args.find(' ');
   if (space == std::string::npos) throw CommandError("usage: pick ID INDEX");
@@ -122,6 +160,9 @@ void RegisterInputCommands(CommandTable& table) {
   table["press"] = Press;
   table["key"] = Key;
   table["hover"] = Hover;
+  table["mouse-to"] = MouseTo;
+  table["mouse-down"] = MouseDown;
+  table["mouse-up"] = MouseUp;
   table["pick"] = Pick;
   table["selected"] = Selected;
   table["entries"] = Entries;
