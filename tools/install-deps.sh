@@ -9,7 +9,7 @@ set -eu
 # 64-bit test build everywhere. Mesa's OpenGL serves Direct3D, GStreamer's
 # plugins serve DirectShow, and the native GStreamer tools make test movies.
 # The compressed movie families a game ships need GStreamer's libav plugins
-# (Cinepak, MS Video 1, Motion JPEG, MPEG-4 part 2, MPEG-1 pictures) and, for
+# (Cinepak, MS Video 1, MPEG-4 part 2, MPEG-1 pictures) and, for
 # MPEG-1 system streams, the MPEG-PS demuxer of the "bad" plugins, in each
 # width Wine runs; Debian's ffmpeg writes those movies for the tests and the demo.
 # clang, lld and llvm build the MSVC import libraries and the MSVC-ABI test

@@ -16,7 +16,7 @@
 #   codec_undecodable.avi  64x48, 10 frames at 25/s, 24-bit frames under a
 #                  compression code that names no codec
 # and, written by ffmpeg, the compressed families games ship: 64x48, one
-# second at 15/s (MPEG-1 at 25/s, the lowest usual rate it has), the top half
+# second at 15/s (MPEG-1 at 25/s, one of its standard rates), the top half
 # (192,48,48), the bottom half (48,48,192) and a white 8x8 box in rows 20-27
 # whose left edge moves right at 40 pixels a second from x = 0:
 #   codec_cinepak_pcm.avi  Cinepak, with a 440 Hz tone (22050 Hz mono 16-bit PCM)
