@@ -55,12 +55,13 @@ shot() {
 
 # --- The launcher and the sample game -------------------------------------
 # The game's folder: the launcher with its skin, the game with its three
-# libraries, and the movies, made here by GStreamer and tamsk_make.
+# libraries, and the movies, made here by ffmpeg (a Cinepak intro with its
+# sound) and tamsk_make.
 stage=$out/launcher
 rm -rf "$stage"; mkdir -p "$stage"
 cp -r "$top/launcher/demo/DialogData" "$stage/"
 cp "$tree/launcher/Skelder.exe" "$tree/samples/ThornvaleGame.exe" "$tree/samples/"*.dll "$stage/"
-echo "demo: making the movies (GStreamer for the AVI, tamsk_make for the tamsk movie)"
+echo "demo: making the movies (ffmpeg for the Cinepak intro AVI with its sound, tamsk_make for the tamsk movie)"
 "$top/samples/movies/make-movies.sh" "$stage/movies" "$tree/external/tamsk_sdk/tamsk_make.exe"
 if [ "${WINE_RUN_USE_DISPLAY:-0}" = 1 ]; then
   echo "demo: Skelder is on your screen; PLAY starts the game (Escape skips a movie), QUIT ends it."

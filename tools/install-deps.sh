@@ -8,6 +8,10 @@ set -eu
 # binaries where the kernel can execute 32-bit code, the 64-bit one runs the
 # 64-bit test build everywhere. Mesa's OpenGL serves Direct3D, GStreamer's
 # plugins serve DirectShow, and the native GStreamer tools make test movies.
+# The compressed movie families a game ships need GStreamer's libav plugins
+# (Cinepak, MS Video 1, MPEG-4 part 2, MPEG-1 pictures) and, for
+# MPEG-1 system streams, the MPEG-PS demuxer of the "bad" plugins, in each
+# width Wine runs; Debian's ffmpeg writes those movies for the tests and the demo.
 # clang, lld and llvm build the MSVC import libraries and the MSVC-ABI test
 # programs; zip makes the development archives; python3-pefile reads the
 # built images for the checks (tools/pe.py).
@@ -21,6 +25,8 @@ PACKAGES=(
   libgl1 libglx-mesa0 libgl1-mesa-dri
   gstreamer1.0-tools gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   gstreamer1.0-plugins-base:i386 gstreamer1.0-plugins-good:i386
+  gstreamer1.0-libav gstreamer1.0-libav:i386
+  gstreamer1.0-plugins-bad gstreamer1.0-plugins-bad:i386 ffmpeg
   libgl1:i386 libglx-mesa0:i386 libgl1-mesa-dri:i386
 )
 

@@ -76,6 +76,19 @@ if(WIN32)
     ENVIRONMENT TEST_MOVIE_DIR=${CMAKE_BINARY_DIR}/testdata/movies)
   thornvale_dlls_beside(dshowmovie_library_stress_test)
 
+  # The compressed families games ship, through the DLL and through the
+  # platform's own Sample Grabber road; one movie refused for want of a decoder.
+  thornvale_unit_test(dshowmovie_codec_test
+    SOURCES ${_dsm_library_tests}/LibraryTestSupport.cpp
+            ${_dsm_library_tests}/PlatformCaptureGraph.cpp
+            ${_dsm_library_tests}/LibraryCodecTest.cpp
+    LIBS Rushlight common_win32 strmiids ole32 oleaut32 uuid GTest::gtest
+    LABELS unit
+    RESOURCE_LOCK desktop
+    FIXTURES_REQUIRED test_movies
+    ENVIRONMENT TEST_MOVIE_DIR=${CMAKE_BINARY_DIR}/testdata/movies)
+  thornvale_dlls_beside(dshowmovie_codec_test)
+
   # The renderer object itself, linked from the library's objects: the
   # factory template, creation, identity and aggregation.
   thornvale_unit_test(dshowmovie_renderer_object_test

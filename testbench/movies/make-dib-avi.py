@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""make-dib-avi.py [--numbered] [--i420] OUT WIDTH HEIGHT FRAMES FPS
+"""make-dib-avi.py [--numbered] [--i420] [--undecodable] OUT WIDTH HEIGHT FRAMES FPS
 
 Writes an uncompressed AVI (one video stream, 24-bit BI_RGB bitmaps stored
 bottom-up, each row padded to 4 bytes) whose pixels can be checked exactly:
@@ -19,6 +19,8 @@ survives any colour conversion; a reader looks at the middle of each bar.
 --i420: the frames are stored as planar 4:2:0 YUV (fourcc I420, limited
 range, top row first) instead of RGB; with the pattern above, only the
 numbered bars are exact (the gradient is not written in this form).
+--undecodable: the 24-bit frames are labelled with the compression code
+"XXXX", which names no codec, so no decoder of any system takes them.
 Frames are written one by one, so full-HD movies of many frames are fine.
 """
 import struct
@@ -89,8 +91,11 @@ def frame_bytes(width, height, frame):
     return b"".join(rows)
 
 
-def write_avi(path, width, height, frames, fps, numbered=False, i420=False):
-    if i420:
+def write_avi(path, width, height, frames, fps, numbered=False, i420=False, undecodable=False):
+    if undecodable:
+        image_size = ((width * 3 + 3) & ~3) * height
+        handler, compression, bits = b"XXXX", struct.unpack("<I", b"XXXX")[0], 24
+    elif i420:
         image_size = width * height + 2 * (((width + 1) // 2) * ((height + 1) // 2))
         handler, compression, bits = b"I420", struct.unpack("<I", b"I420")[0], 12
     else:
@@ -155,7 +160,7 @@ def write_avi(path, width, height, frames, fps, numbered=False, i420=False):
 def main(argv):
     options = {a for a in argv[1:] if a.startswith("--")}
     args = [a for a in argv[1:] if not a.startswith("--")]
-    if len(args) != 5 or not options <= {"--numbered", "--i420"}:
+    if len(args) != 5 or not options <= {"--numbered", "--i420", "--undecodable"}:
         sys.stderr.write(__doc__)
         return 2
     width, height, frames, fps = (int(a) for a in args[1:5])
@@ -164,7 +169,7 @@ def main(argv):
         return 2
     write_avi(args[0], width, height, frames, fps,
               numbered="--numbered" in options or "--i420" in options,
-              i420="--i420" in options)
+              i420="--i420" in options, undecodable="--undecodable" in options)
     return 0
 
 
