@@ -31,13 +31,35 @@ bool MovieFrameBuffer::keepsFirst(bool firstOfStart,
   return !firstOfStart && holdingFirst_ && !currentSeen_ && now - firstWritten_ < kFirstPictureHold;
 }
 
+namespace {
+
+std::uint64_t NanosecondsSince(std::chrono::steady_clock::time_point start) {
+  return static_cast<std::uint64_t>(
+      std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now() - start)
+          .count());
+}
+
+void NoteMost(std::uint64_t value, std::uint64_t* total, std::uint64_t* most) {
+  *total += value;
+  if (value > *most) *most = value;
+}
+
+}  // namespace
+
+void MovieFrameBuffer::noteWait(std::chrono::steady_clock::time_point asked) {
+  ++counts_.lockTakes;
+  NoteMost(NanosecondsSince(asked), &counts_.lockWaitNanoseconds, &counts_.lockWaitMaxNanoseconds);
+}
+
 bool MovieFrameBuffer::renderSample(const std::uint8_t* sample, std::uint64_t sampleBytes,
                                     bool firstOfStart) {
   std::lock_guard<std::mutex> writing(writerLock);
   if (backBuffer == nullptr) return false;
   {
     // Not worth converting a picture that would be kept out.
+    const auto asked = std::chrono::steady_clock::now();
     std::lock_guard<std::mutex> hold(bufferLock);
+    noteWait(asked);
     if (keepsFirst(firstOfStart, std::chrono::steady_clock::now())) {
       ++counts_.keptForFirst;
       return false;
@@ -45,7 +67,9 @@ bool MovieFrameBuffer::renderSample(const std::uint8_t* sample, std::uint64_t sa
   }
   if (!RenderSample(sample, sampleBytes, geometry, backBuffer.get())) return false;
 
+  const auto asked = std::chrono::steady_clock::now();
   std::lock_guard<std::mutex> hold(bufferLock);
+  noteWait(asked);
   const auto taken = std::chrono::steady_clock::now();
   // The host may have seen the first picture meanwhile; if not, this
   // picture is still kept out (its conversion is lost, not the first one).
@@ -60,11 +84,7 @@ bool MovieFrameBuffer::renderSample(const std::uint8_t* sample, std::uint64_t sa
   if (counts_.written != 0 && !currentSeen_) ++counts_.replacedUnseen;
   currentSeen_ = false;
   ++counts_.written;
-  const auto held = static_cast<std::uint64_t>(
-      std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now() - taken)
-          .count());
-  counts_.lockHoldNanoseconds += held;
-  if (held > counts_.lockHoldMaxNanoseconds) counts_.lockHoldMaxNanoseconds = held;
+  NoteMost(NanosecondsSince(taken), &counts_.lockHoldNanoseconds, &counts_.lockHoldMaxNanoseconds);
   return true;
 }
 

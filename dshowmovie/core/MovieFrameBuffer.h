@@ -22,6 +22,12 @@ struct FrameBufferCounts {
   std::uint64_t keptForFirst = 0;    // not written, to keep a first picture for the host
   std::uint64_t lockHoldNanoseconds = 0;     // bufferLock held by renderSample, in total
   std::uint64_t lockHoldMaxNanoseconds = 0;  // and at most for one picture
+  // renderSample's waits for bufferLock (the host holding it), apart from
+  // the time it then holds it: how often it took the lock, how long it
+  // waited in total and at most once.
+  std::uint64_t lockTakes = 0;
+  std::uint64_t lockWaitNanoseconds = 0;
+  std::uint64_t lockWaitMaxNanoseconds = 0;
 };
 
 // The movie's frame buffer with its bufferLock and update flag: the meeting
@@ -103,6 +109,8 @@ class MovieFrameBuffer {
   // Under bufferLock: whether a picture that is not the first of a start
   // is to be kept out, leaving the first one in the buffer for the host.
   bool keepsFirst(bool firstOfStart, std::chrono::steady_clock::time_point now) const;
+  // Under bufferLock: counts one take of it, asked for at `asked`.
+  void noteWait(std::chrono::steady_clock::time_point asked);
 
   std::mutex writerLock;  // the streaming side's: one picture written at a time
   std::mutex bufferLock;

@@ -65,7 +65,10 @@ class StatisticsTearOff final : public IMovieStatistics {
                                   frame.replacedUnseen,
                                   frame.keptForFirst,
                                   frame.lockHoldNanoseconds,
-                                  frame.lockHoldMaxNanoseconds};
+                                  frame.lockHoldMaxNanoseconds,
+                                  frame.lockTakes,
+                                  frame.lockWaitNanoseconds,
+                                  frame.lockWaitMaxNanoseconds};
     return S_OK;
   }
 
