@@ -66,6 +66,29 @@ int DibFrameShown(const DibMovie& movie, const void* buffer, MoviePixelFormat fo
 int CountWrongDibPixels(const DibMovie& movie, const void* buffer, MoviePixelFormat format,
                         int frame, unsigned step = 1, bool report = true);
 
+// Ends the process with exit code 3 when it is not destroyed within
+// `seconds`, after printing what it watched and the last step noted: a
+// deadlock fails the test, and says where, instead of hanging the run.
+class Watchdog {
+ public:
+  Watchdog(const char* what, DWORD seconds);
+  ~Watchdog();
+  Watchdog(const Watchdog&) = delete;
+  Watchdog& operator=(const Watchdog&) = delete;
+
+  // Notes the step the test is at (printed should it hang there).
+  void Step(const std::string& step);
+
+ private:
+  static DWORD WINAPI Watch(void* self);
+  std::string what_;
+  std::string step_;  // under lock_
+  CRITICAL_SECTION lock_;
+  DWORD milliseconds_;
+  HANDLE done_;
+  HANDLE thread_;
+};
+
 // Base of every test: COM initialised on the test thread, as a game does.
 class LibraryTest : public ::testing::Test {
  protected:

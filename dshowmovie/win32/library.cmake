@@ -53,6 +53,7 @@ if(WIN32)
             ${_dsm_library_tests}/LibraryPlaybackTest.cpp
             ${_dsm_library_tests}/LibraryCreationTest.cpp
             ${_dsm_library_tests}/LibraryPictureSizeTest.cpp
+            ${_dsm_library_tests}/LibraryLockTest.cpp
     LIBS Rushlight common_win32 ole32 GTest::gtest
     LABELS unit
     RESOURCE_LOCK desktop

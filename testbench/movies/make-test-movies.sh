@@ -13,6 +13,7 @@
 #   dib320x240.avi 30 frames at 15/s
 #   dib1920x1080.avi  3 frames at 3/s
 #   numbered1920x1080.avi  15 frames at 30/s, each showing its number in bars
+#   dib64x48slow.avi  4 frames at 2/s: pictures longer than a renderer's late limit
 set -eu
 out=$1
 mkdir -p "$out"
@@ -32,6 +33,8 @@ python3 "$here/make-dib-avi.py" "$out/dib3x3.avi" 3 3 10 10
 python3 "$here/make-dib-avi.py" "$out/dib320x240.avi" 320 240 30 15
 python3 "$here/make-dib-avi.py" "$out/dib1920x1080.avi" 1920 1080 3 3
 python3 "$here/make-dib-avi.py" --numbered "$out/numbered1920x1080.avi" 1920 1080 15 30
-for f in rgb24 i420 mjpeg rgb24_snd snd dib5x4 dib3x3 dib320x240 dib1920x1080 numbered1920x1080; do
+python3 "$here/make-dib-avi.py" "$out/dib64x48slow.avi" 64 48 4 2
+for f in rgb24 i420 mjpeg rgb24_snd snd dib5x4 dib3x3 dib320x240 dib1920x1080 numbered1920x1080 \
+    dib64x48slow; do
   [ -s "$out/$f.avi" ] || { echo "make-test-movies: $f.avi was not written" >&2; exit 1; }
 done
