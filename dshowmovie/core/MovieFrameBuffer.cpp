@@ -72,10 +72,13 @@ bool MovieFrameBuffer::renderSample(const std::uint8_t* sample, std::uint64_t sa
   const bool written = !keepsFirst(firstOfStart, now);
   if (written) {
     frameBuffer.swap(backBuffer);
-    holdingFirst_.store(firstOfStart, std::memory_order_release);
     if (firstOfStart) firstWritten_ = now;
     updateFlag.store(true, std::memory_order_release);
-    if (counts_.written != 0 && !currentSeen_) ++counts_.replacedUnseen;
+    if (counts_.written != 0 && !currentSeen_) {
+      ++counts_.replacedUnseen;
+      if (!firstOfStart && holdingFirst_.load(std::memory_order_relaxed)) ++counts_.firstHoldsRunOut;
+    }
+    holdingFirst_.store(firstOfStart, std::memory_order_release);
     currentSeen_ = false;
     ++counts_.written;
   }

@@ -20,6 +20,7 @@ struct FrameBufferCounts {
   std::uint64_t seen = 0;            // of those, locked by the host at least once
   std::uint64_t replacedUnseen = 0;  // overwritten by the next before any host lock
   std::uint64_t keptForFirst = 0;    // not written, to keep a first picture for the host
+  std::uint64_t firstHoldsRunOut = 0;  // first pictures replaced unseen once their hold ran out
   std::uint64_t lockHoldNanoseconds = 0;     // bufferLock held by renderSample, in total
   std::uint64_t lockHoldMaxNanoseconds = 0;  // and at most for one picture
   // renderSample's waits for bufferLock (the host holding it), apart from

@@ -61,7 +61,7 @@ TEST(MovieFrameBuffer, CountsWhatTheHostSawAndKeepsTheFirstPictureForIt) {
     const char* what;
     std::vector<Step> steps;
     std::vector<int> hostSaw;  // the pictures the host copied, in order
-    FrameBufferCounts counts;  // written, seen, replacedUnseen, keptForFirst
+    FrameBufferCounts counts;  // written, seen, replacedUnseen, keptForFirst, firstHoldsRunOut
   };
   const Case cases[] = {
       {"each picture copied", {kFirst, kHostCopies, kNext, kHostCopies, kNext, kHostCopies},
@@ -69,11 +69,11 @@ TEST(MovieFrameBuffer, CountsWhatTheHostSawAndKeepsTheFirstPictureForIt) {
       {"the first is kept until the host copies it",
        {kFirst, kNext, kNext, kHostCopies, kNext, kNext, kHostCopies}, {0, 4}, {3, 2, 1, 2}},
       {"the first is kept only for a moment", {kFirst, kHoldPasses, kNext, kHostCopies},
-       {1}, {2, 1, 1, 0}},
+       {1}, {2, 1, 1, 0, 1}},
       {"a resume's first replaces what the host has not seen", {kFirst, kHostCopies, kNext, kFirst,
        kNext, kHostCopies}, {0, 2}, {3, 2, 1, 1}},
       {"a resume's first is kept for the hold only", {kFirst, kHostCopies, kNext, kFirst, kNext,
-       kHoldPasses, kNext, kHostCopies}, {0, 4}, {4, 2, 2, 1}},
+       kHoldPasses, kNext, kHostCopies}, {0, 4}, {4, 2, 2, 1, 1}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -100,6 +100,7 @@ TEST(MovieFrameBuffer, CountsWhatTheHostSawAndKeepsTheFirstPictureForIt) {
     EXPECT_EQ(counts.seen, c.counts.seen);
     EXPECT_EQ(counts.replacedUnseen, c.counts.replacedUnseen);
     EXPECT_EQ(counts.keptForFirst, c.counts.keptForFirst);
+    EXPECT_EQ(counts.firstHoldsRunOut, c.counts.firstHoldsRunOut);
   }
 }
 

@@ -64,6 +64,7 @@ class StatisticsTearOff final : public IMovieStatistics {
                                   frame.seen,
                                   frame.replacedUnseen,
                                   frame.keptForFirst,
+                                  frame.firstHoldsRunOut,
                                   frame.lockHoldNanoseconds,
                                   frame.lockHoldMaxNanoseconds,
                                   frame.lockTakes,

@@ -32,6 +32,7 @@ struct MovieStatistics {
   std::uint64_t seen;
   std::uint64_t replacedUnseen;
   std::uint64_t keptForFirst;
+  std::uint64_t firstHoldsRunOut;  // first pictures replaced unseen once their hold was over
   std::uint64_t lockHoldNanoseconds;     // bufferLock held by the streaming thread, in total
   std::uint64_t lockHoldMaxNanoseconds;  // and at most for one picture
   // The streaming thread's waits for bufferLock while the host held it:
