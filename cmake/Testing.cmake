@@ -30,11 +30,12 @@ if(CMAKE_CROSSCOMPILING)
 endif()
 
 # thornvale_unit_test(NAME SOURCES src... [LIBS lib...] [LABELS label...]
-#                     [ENVIRONMENT VAR=value...] [RESOURCE_LOCK lock...])
+#                     [ENVIRONMENT VAR=value...] [RESOURCE_LOCK lock...]
+#                     [TIMEOUT seconds])
 # One GoogleTest executable; every test case in it becomes a ctest test. In the
 # win32 tree the list of cases is read at test time, under the Wine wrapper.
 function(thornvale_unit_test name)
-  cmake_parse_arguments(T "" "" "SOURCES;LIBS;LABELS;ENVIRONMENT;RESOURCE_LOCK;FIXTURES_REQUIRED" ${ARGN})
+  cmake_parse_arguments(T "" "TIMEOUT" "SOURCES;LIBS;LABELS;ENVIRONMENT;RESOURCE_LOCK;FIXTURES_REQUIRED" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} testbench_gtest_main)
   thornvale_warnings(${name})
@@ -50,6 +51,9 @@ function(thornvale_unit_test name)
   endif()
   if(T_FIXTURES_REQUIRED)
     list(APPEND props FIXTURES_REQUIRED "${T_FIXTURES_REQUIRED}")
+  endif()
+  if(T_TIMEOUT)
+    list(APPEND props TIMEOUT ${T_TIMEOUT})
   endif()
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST

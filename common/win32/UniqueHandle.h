@@ -27,6 +27,8 @@ class UniqueHandle {
     handle_ = h;
   }
   HANDLE Get() const { return handle_; }
+  // Gives up ownership without closing: the handle is left open.
+  HANDLE Detach() { return std::exchange(handle_, nullptr); }
   explicit operator bool() const { return handle_ != nullptr && handle_ != INVALID_HANDLE_VALUE; }
 
  private:

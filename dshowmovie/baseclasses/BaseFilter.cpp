@@ -67,7 +67,6 @@ HRESULT STDMETHODCALLTYPE CBaseFilter::Run(REFERENCE_TIME tStart) {
 
 HRESULT STDMETHODCALLTYPE CBaseFilter::GetState(DWORD /*dwMilliSecsTimeout*/, FILTER_STATE* State) {
   if (State == nullptr) return E_POINTER;
-  CAutoLock lock(m_pLock);
   *State = m_State;
   return S_OK;
 }

@@ -2,13 +2,18 @@
 // CBaseFilter: IBaseFilter (with IMediaFilter and IPersist) for a filter whose
 // pins are input pins derived from CBaseInputPin.
 //
-// The filter state, the run start time and the reference clock are guarded by
-// the filter lock that the derived class passes in. The filter graph pointer
+// The run start time and the reference clock are guarded by the filter lock
+// that the derived class passes in. The state is changed only under that
+// lock but kept atomic, so GetState reads it whole without the lock: a
+// thread that holds the filter lock while it waits for something of its
+// caller's (a renderer's streaming thread waiting for a lock the host
+// holds) never holds up a state query. The filter graph pointer
 // and the event sink are held without a reference: the graph owns the filter,
 // so a reference back would keep both alive for ever.
 #include <windows.h>
 #include <dshow.h>
 
+#include <atomic>
 #include <string>
 
 #include "CritSec.h"
@@ -37,6 +42,7 @@ class CBaseFilter : public CUnknown, public IBaseFilter {
   HRESULT STDMETHODCALLTYPE Stop() override;
   HRESULT STDMETHODCALLTYPE Pause() override;
   HRESULT STDMETHODCALLTYPE Run(REFERENCE_TIME tStart) override;
+  // Takes no lock.
   HRESULT STDMETHODCALLTYPE GetState(DWORD dwMilliSecsTimeout, FILTER_STATE* State) override;
   HRESULT STDMETHODCALLTYPE SetSyncSource(IReferenceClock* pClock) override;
   HRESULT STDMETHODCALLTYPE GetSyncSource(IReferenceClock** pClock) override;
@@ -64,7 +70,7 @@ class CBaseFilter : public CUnknown, public IBaseFilter {
 
  protected:
   CCritSec* const m_pLock;                   // the filter lock
-  FILTER_STATE m_State = State_Stopped;      // under m_pLock
+  std::atomic<FILTER_STATE> m_State{State_Stopped};  // changed under m_pLock
   REFERENCE_TIME m_tStart = 0;               // stream time 0 on the clock, from Run
   common::ComPtr<IReferenceClock> m_pClock;  // under m_pLock; null: no clock
   IFilterGraph* m_pGraph = nullptr;          // not counted (the graph owns us)

@@ -143,11 +143,15 @@ HRESULT STDMETHODCALLTYPE CBaseRenderer::Run(REFERENCE_TIME tStart) {
 
 HRESULT STDMETHODCALLTYPE CBaseRenderer::GetState(DWORD dwMilliSecsTimeout, FILTER_STATE* State) {
   if (State == nullptr) return E_POINTER;
-  // Waited for without a lock, so a sample or Stop can complete it.
+  // No lock at all, as the platform's own base class answers: the
+  // streaming thread holds the filter lock while it draws, and a derived
+  // DoRenderSample may wait there for a lock of the caller's (the movie's
+  // bufferLock, held by a host that asks isPaused() during its copy). The
+  // transition is waited for on its event; the state is read whole.
   WaitForSingleObject(m_evComplete.Get(), dwMilliSecsTimeout);
-  CAutoLock filterLock(&m_InterfaceLock);
-  *State = m_State;
-  if (m_State == State_Paused && WaitForSingleObject(m_evComplete.Get(), 0) != WAIT_OBJECT_0) {
+  const FILTER_STATE state = m_State;
+  *State = state;
+  if (state == State_Paused && WaitForSingleObject(m_evComplete.Get(), 0) != WAIT_OBJECT_0) {
     return VFW_S_STATE_INTERMEDIATE;
   }
   return S_OK;

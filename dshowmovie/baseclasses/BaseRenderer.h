@@ -2,13 +2,14 @@
 // CBaseRenderer: a renderer filter with one input pin, "In", that presents
 // each sample at its time on the graph's reference clock.
 //
-// Threads and locks. State changes (Stop, Pause, Run, GetState) come from the
-// graph's thread; samples, end of stream and flushes from the upstream
+// Threads and locks. State changes (Stop, Pause, Run) and GetState come from
+// the graph's thread; samples, end of stream and flushes from the upstream
 // filter's streaming thread. Two locks: the filter lock (m_InterfaceLock,
 // state, clock, pin connection) and the renderer lock (m_RendererLock, the
 // sample being presented and the frame counters). The order is always the
 // filter lock, then the renderer lock. DoRenderSample is called with both
-// held; a derived class may take locks of its own inside them.
+// held; a derived class may take locks of its own inside them. GetState
+// takes neither, so a query is answered even while DoRenderSample waits.
 //
 // Scheduling. Receive keeps the sample and waits, holding no lock, until
 // its start time plus the run start time given to Run has come on the clock
@@ -81,7 +82,8 @@ class CBaseRenderer : public CBaseFilter, public IQualityControl, public IAMFilt
   HRESULT STDMETHODCALLTYPE Pause() override;
   HRESULT STDMETHODCALLTYPE Run(REFERENCE_TIME tStart) override;
   // Waits up to dwMilliSecsTimeout for an incomplete Pause; then
-  // VFW_S_STATE_INTERMEDIATE if it is still incomplete.
+  // VFW_S_STATE_INTERMEDIATE if it is still incomplete. Takes neither lock,
+  // so it answers while the streaming thread holds them.
   HRESULT STDMETHODCALLTYPE GetState(DWORD dwMilliSecsTimeout, FILTER_STATE* State) override;
   HRESULT STDMETHODCALLTYPE SetSyncSource(IReferenceClock* pClock) override;
 

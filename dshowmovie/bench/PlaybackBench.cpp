@@ -361,13 +361,18 @@ int main(int argc, char** argv) {
       const MovieStatistics& s = p.stats;
       std::printf("%-14s   run: seen %d/%d first=frame %d; received %ld drawn %ld dropped-late %ld"
                   " discarded %ld missing-upstream %ld; written %llu seen %llu replaced-unseen %llu"
-                  " kept-for-first %llu; first lateness %.1f ms\n",
+                  " kept-for-first %llu; first lateness %.1f ms; writer lock: %llu takes, waited"
+                  " %.3f ms in all (max %.3f ms), held %.1f us/picture (max %.1f us)\n",
                   "", p.delivered(), frames, p.firstFrame, s.received, s.drawn, s.droppedLate,
                   s.discarded, s.missing, static_cast<unsigned long long>(s.written),
                   static_cast<unsigned long long>(s.seen),
                   static_cast<unsigned long long>(s.replacedUnseen),
                   static_cast<unsigned long long>(s.keptForFirst),
-                  s.firstLateness >= 0 ? s.firstLateness / 1e4 : -1.0);
+                  s.firstLateness >= 0 ? s.firstLateness / 1e4 : -1.0,
+                  static_cast<unsigned long long>(s.lockTakes), s.lockWaitNanoseconds / 1e6,
+                  s.lockWaitMaxNanoseconds / 1e6,
+                  s.written > 0 ? s.lockHoldNanoseconds / 1e3 / s.written : 0.0,
+                  s.lockHoldMaxNanoseconds / 1e3);
     }
     std::fflush(stdout);
   }

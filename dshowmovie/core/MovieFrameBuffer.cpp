@@ -17,7 +17,7 @@ bool MovieFrameBuffer::setMediaType(const MediaTypeDescription& type, MoviePixel
 
   // The old buffers are freed after the locks are left.
   std::lock_guard<std::mutex> writing(writerLock);
-  std::lock_guard<std::mutex> hold(bufferLock);
+  std::lock_guard<std::recursive_mutex> hold(bufferLock);
   geometry = agreed;
   frameBuffer.swap(front);
   backBuffer.swap(back);
@@ -26,50 +26,72 @@ bool MovieFrameBuffer::setMediaType(const MediaTypeDescription& type, MoviePixel
   return true;
 }
 
-bool MovieFrameBuffer::keepsFirst(bool firstOfStart,
-                                  std::chrono::steady_clock::time_point now) const {
-  return !firstOfStart && holdingFirst_ && !currentSeen_ && now - firstWritten_ < kFirstPictureHold;
+bool MovieFrameBuffer::keepsFirst(bool firstOfStart, std::chrono::steady_clock::time_point now) {
+  const bool keep = !firstOfStart && holdingFirst_.load(std::memory_order_relaxed) &&
+                    !currentSeen_ && now - firstWritten_ < kFirstPictureHold;
+  if (keep) ++counts_.keptForFirst;
+  return keep;
 }
 
+namespace {
+
+std::uint64_t NanosecondsSince(std::chrono::steady_clock::time_point start) {
+  return static_cast<std::uint64_t>(
+      std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now() - start)
+          .count());
+}
+
+void NoteMost(std::uint64_t value, std::uint64_t* total, std::uint64_t* most) {
+  *total += value;
+  if (value > *most) *most = value;
+}
+
+}  // namespace
+
 bool MovieFrameBuffer::renderSample(const std::uint8_t* sample, std::uint64_t sampleBytes,
-                                    bool firstOfStart) {
+                                    bool firstOfStart, std::chrono::steady_clock::time_point now) {
   std::lock_guard<std::mutex> writing(writerLock);
   if (backBuffer == nullptr) return false;
-  {
-    // Not worth converting a picture that would be kept out.
-    std::lock_guard<std::mutex> hold(bufferLock);
-    if (keepsFirst(firstOfStart, std::chrono::steady_clock::now())) {
-      ++counts_.keptForFirst;
-      return false;
-    }
+  // Not worth converting a picture that would be kept out. Asked only while
+  // a first picture is kept (the flag is read without the lock), and then
+  // only if bufferLock is free: a host holding it is seeing the first
+  // picture now, so this one will not be kept out, and the writer goes on
+  // converting instead of queueing behind the host's copy. The check under
+  // the lock before the swap decides in the end.
+  if (!firstOfStart && holdingFirst_.load(std::memory_order_acquire)) {
+    std::unique_lock<std::recursive_mutex> hold(bufferLock, std::try_to_lock);
+    if (hold.owns_lock() && keepsFirst(firstOfStart, now)) return false;
   }
   if (!RenderSample(sample, sampleBytes, geometry, backBuffer.get())) return false;
 
-  std::lock_guard<std::mutex> hold(bufferLock);
+  const auto asked = std::chrono::steady_clock::now();
+  std::lock_guard<std::recursive_mutex> hold(bufferLock);
   const auto taken = std::chrono::steady_clock::now();
   // The host may have seen the first picture meanwhile; if not, this
   // picture is still kept out (its conversion is lost, not the first one).
-  if (keepsFirst(firstOfStart, taken)) {
-    ++counts_.keptForFirst;
-    return false;
+  const bool written = !keepsFirst(firstOfStart, now);
+  if (written) {
+    frameBuffer.swap(backBuffer);
+    if (firstOfStart) firstWritten_ = now;
+    updateFlag.store(true, std::memory_order_release);
+    if (counts_.written != 0 && !currentSeen_) {
+      ++counts_.replacedUnseen;
+      if (!firstOfStart && holdingFirst_.load(std::memory_order_relaxed)) ++counts_.firstHoldsRunOut;
+    }
+    holdingFirst_.store(firstOfStart, std::memory_order_release);
+    currentSeen_ = false;
+    ++counts_.written;
   }
-  frameBuffer.swap(backBuffer);
-  holdingFirst_ = firstOfStart;
-  if (firstOfStart) firstWritten_ = taken;
-  updateFlag.store(true, std::memory_order_release);
-  if (counts_.written != 0 && !currentSeen_) ++counts_.replacedUnseen;
-  currentSeen_ = false;
-  ++counts_.written;
-  const auto held = static_cast<std::uint64_t>(
-      std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now() - taken)
-          .count());
-  counts_.lockHoldNanoseconds += held;
-  if (held > counts_.lockHoldMaxNanoseconds) counts_.lockHoldMaxNanoseconds = held;
-  return true;
+  ++counts_.lockTakes;
+  NoteMost(static_cast<std::uint64_t>(
+               std::chrono::duration_cast<std::chrono::nanoseconds>(taken - asked).count()),
+           &counts_.lockWaitNanoseconds, &counts_.lockWaitMaxNanoseconds);
+  NoteMost(NanosecondsSince(taken), &counts_.lockHoldNanoseconds, &counts_.lockHoldMaxNanoseconds);
+  return written;
 }
 
 FrameBufferCounts MovieFrameBuffer::counts() {
-  std::lock_guard<std::mutex> hold(bufferLock);
+  std::lock_guard<std::recursive_mutex> hold(bufferLock);
   return counts_;
 }
 

@@ -20,8 +20,15 @@ struct FrameBufferCounts {
   std::uint64_t seen = 0;            // of those, locked by the host at least once
   std::uint64_t replacedUnseen = 0;  // overwritten by the next before any host lock
   std::uint64_t keptForFirst = 0;    // not written, to keep a first picture for the host
+  std::uint64_t firstHoldsRunOut = 0;  // first pictures replaced unseen once their hold ran out
   std::uint64_t lockHoldNanoseconds = 0;     // bufferLock held by renderSample, in total
   std::uint64_t lockHoldMaxNanoseconds = 0;  // and at most for one picture
+  // renderSample's waits for bufferLock (the host holding it), apart from
+  // the time it then holds it: how often it took the lock, how long it
+  // waited in total and at most once.
+  std::uint64_t lockTakes = 0;
+  std::uint64_t lockWaitNanoseconds = 0;
+  std::uint64_t lockWaitMaxNanoseconds = 0;
 };
 
 // The movie's frame buffer with its bufferLock and update flag: the meeting
@@ -32,12 +39,17 @@ struct FrameBufferCounts {
 // buffer without holding bufferLock, then takes bufferLock only to swap the
 // two buffers and raise the update flag, so the host is never held up for a
 // conversion (a full-HD picture takes milliseconds to convert, the swap
-// well under one). The host reads the flag (hadAnUpdate), takes the lock
+// well under one), and a host's long copy holds up the swap only, never the
+// next conversion. The host reads the flag (hadAnUpdate), takes the lock
 // (lockBuffer, or a MovieBufferLock), copies from lockedBuffer(), lets go,
 // and clears the flag (resetUpdateFlag). A copy made under the lock is
 // always one whole picture; the buffer's address may change from one lock
 // to the next. The flag is atomic, so it can be read and cleared without
 // the lock.
+//
+// bufferLock behaves as a critical section: the thread that holds it may
+// take it again (two lock objects on one thread, destroyed in either
+// order); it is free once every take has been given back.
 //
 // Lock order: the renderer base's filter lock, its renderer lock, the
 // writer's own lock (renderSample, setMediaType; never the host), then
@@ -70,9 +82,12 @@ class MovieFrameBuffer {
   // later one arriving before the host has locked the buffer, and within
   // kFirstPictureHold of the first, is not written (false, counted as
   // keptForFirst). Nothing waits for the host; a host that does not look
-  // for that long gets the pictures that follow as usual.
+  // for that long gets the pictures that follow as usual. `now` is the
+  // time the picture is presented, on any steady clock; the hold is
+  // measured between such times.
   bool renderSample(const std::uint8_t* sample, std::uint64_t sampleBytes,
-                    bool firstOfStart = false);
+                    bool firstOfStart = false,
+                    std::chrono::steady_clock::time_point now = std::chrono::steady_clock::now());
 
   bool hadAnUpdate() const { return updateFlag.load(std::memory_order_acquire); }
   void resetUpdateFlag() { updateFlag.store(false, std::memory_order_release); }
@@ -102,16 +117,19 @@ class MovieFrameBuffer {
  private:
   // Under bufferLock: whether a picture that is not the first of a start
   // is to be kept out, leaving the first one in the buffer for the host.
-  bool keepsFirst(bool firstOfStart, std::chrono::steady_clock::time_point now) const;
+  // Counts it as keptForFirst when so.
+  bool keepsFirst(bool firstOfStart, std::chrono::steady_clock::time_point now);
 
   std::mutex writerLock;  // the streaming side's: one picture written at a time
-  std::mutex bufferLock;
+  std::recursive_mutex bufferLock;
   PictureGeometry geometry;                      // written under both locks, read under either
   std::unique_ptr<std::uint8_t[]> frameBuffer;   // guarded by bufferLock: the host's picture
   std::unique_ptr<std::uint8_t[]> backBuffer;    // guarded by writerLock: the next picture
   FrameBufferCounts counts_;                     // guarded by bufferLock
   bool currentSeen_ = false;                     // guarded by bufferLock
-  bool holdingFirst_ = false;                    // guarded by bufferLock
+  // Written under bufferLock; also read without it by the writer, to skip
+  // the lock when no first picture is being kept.
+  std::atomic<bool> holdingFirst_{false};
   std::chrono::steady_clock::time_point firstWritten_;  // guarded by bufferLock
   std::atomic<bool> updateFlag{false};
   std::atomic<std::uint32_t> videoWidth{0};

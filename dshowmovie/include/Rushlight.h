@@ -151,7 +151,14 @@ BASECLASSES_COM_CLASS_END
 #endif
 
 // Holds a movie's buffer lock for the scope of one copy: while it exists no
-// picture is written. Do not pause or delete the movie while holding it.
+// picture is written. The lock behaves as a critical section: the thread
+// that holds it may take it again (two lock objects, destroyed in either
+// order), and every lock taken inside another sees the same pBuffer().
+// Inside it the host may call every member except pause() and
+// deleteDirectShowMovie() of this movie, which wait for the streaming
+// thread while it may be waiting for this lock. Call resetUpdateFlag()
+// right after the lock's scope: a picture finished between the copy and the
+// reset is not announced again.
 class BrelDirectShowMovieLock final {
  public:
   RUSHLIGHT_STRUCTOR_API explicit BrelDirectShowMovieLock(BrelIDirectShowMovieImpl* movie) noexcept;

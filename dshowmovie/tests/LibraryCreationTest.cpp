@@ -135,11 +135,14 @@ TEST_F(LibraryCreationTest, DeletionAndProbingLetGoOfTheFile) {
 TEST_F(LibraryCreationTest, ManyMoviesComeAndGo) {
   // Made and deleted in a row, each deleted at a different moment: a
   // reference left over or released twice shows as a crash or a hang here.
+  Watchdog dog("movies coming and going", 120);
   for (int i = 0; i < 12; ++i) {
+    dog.Step("creating movie " + std::to_string(i));
     BrelIDirectShowMovieImpl* movie = Create(MoviePath(i % 2 == 0 ? "rgb24.avi" : "i420.avi"));
     ASSERT_NE(movie, nullptr) << "round " << i;
     Sleep(static_cast<DWORD>(i * 20));
     movie->checkMovieStatus();
+    dog.Step("deleting movie " + std::to_string(i));
     BrelDirectShowInterface::deleteDirectShowMovie(movie);
     EXPECT_EQ(movie, nullptr);
   }

@@ -53,7 +53,6 @@ TEST_F(LibraryFirstPictureTest, FirstPictureIsSeenAndEveryPictureIsAccountedFor)
     }
   }));
   copy();
-  EXPECT_EQ(shown.count(0), 1u) << "the first picture never reached the game";
 
   common::ComPtr<IMovieStatistics> statistics;
   ASSERT_EQ(static_cast<IBaseFilter*>(m)->QueryInterface(IID_IMovieStatistics,
@@ -64,7 +63,8 @@ TEST_F(LibraryFirstPictureTest, FirstPictureIsSeenAndEveryPictureIsAccountedFor)
   SCOPED_TRACE(testing::Message() << "received " << s.received << ", missing " << s.missing
                                   << ", drawn " << s.drawn << ", dropped " << s.droppedLate
                                   << ", kept for the first " << s.keptForFirst
-                                  << ", replaced unseen " << s.replacedUnseen);
+                                  << ", replaced unseen " << s.replacedUnseen
+                                  << ", first holds run out " << s.firstHoldsRunOut);
   // Every picture of the file came or is missing; every one that came was
   // drawn or dropped (none is left at the end, none was flushed); every one
   // drawn was written or kept out for the first; every one written was seen
@@ -76,6 +76,14 @@ TEST_F(LibraryFirstPictureTest, FirstPictureIsSeenAndEveryPictureIsAccountedFor)
   EXPECT_EQ(s.seen + s.replacedUnseen, s.written);
   EXPECT_EQ(s.seen, shown.size());
   EXPECT_GE(s.firstLateness, 0);
+  // The first picture is kept for the game for 100 ms. A game (this loop on
+  // a loaded machine) that does not look within them may miss it, and then
+  // only so: no first picture is lost in any other way.
+  if (shown.count(0) == 0) {
+    EXPECT_EQ(s.firstHoldsRunOut, 1u) << "the first picture never reached the game";
+  } else {
+    EXPECT_EQ(s.firstHoldsRunOut, 0u);
+  }
 }
 
 }  // namespace

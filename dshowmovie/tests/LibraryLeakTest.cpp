@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "LibraryStressSupport.h"
 #include "LibraryTestSupport.h"
@@ -39,8 +40,9 @@ int Rounds() {
 }
 
 // One movie: made, played for a moment that differs from round to round
-// (to its first picture every fourth round), deleted.
-bool MovieCycle(const std::string& name, int round) {
+// (to its first picture every fourth round), deleted; each step noted.
+bool MovieCycle(const std::string& name, int round, Watchdog& dog) {
+  dog.Step("creating movie " + std::to_string(round));
   BrelIDirectShowMovieImpl* movie = BrelDirectShowInterface::createDirectShowMovie(
       name.c_str(), round % 2 == 0 ? MPF_A8R8G8B8 : MPF_R5G6B5);
   if (movie == nullptr) return false;
@@ -50,6 +52,7 @@ bool MovieCycle(const std::string& name, int round) {
     Sleep(round % 3);
   }
   movie->checkMovieStatus();
+  dog.Step("deleting movie " + std::to_string(round));
   BrelDirectShowInterface::deleteDirectShowMovie(movie);
   return movie == nullptr;
 }
@@ -57,21 +60,25 @@ bool MovieCycle(const std::string& name, int round) {
 TEST_F(LibraryLeakTest, MoviesKeepNoMoreThanThePlatformsOwnGraphs) {
   const int rounds = Rounds();
   const int platformRounds = std::max(4, rounds / 3);
-  Watchdog dog("movie cycles", static_cast<DWORD>(60 + (rounds + platformRounds) * 15));
+  // Each creation and deletion is a step; one takes seconds on a loaded
+  // machine under Wine, so two minutes without progress is a hang.
+  Watchdog dog("movie cycles", 120);
   const std::string name = MoviePath("rgb24.avi");
   // The first rounds load the platform's libraries and threads for good.
-  for (int n = 0; n < 2; ++n) ASSERT_TRUE(MovieCycle(name, n)) << n;
+  for (int n = 0; n < 2; ++n) ASSERT_TRUE(MovieCycle(name, n, dog)) << n;
+  dog.Step("a platform graph");
   ASSERT_TRUE(PlatformMovieCycle(name, 0));
 
   const Usage ourStart = Measure();
   const DWORD started = GetTickCount();
-  for (int n = 0; n < rounds; ++n) ASSERT_TRUE(MovieCycle(name, n)) << "round " << n;
+  for (int n = 0; n < rounds; ++n) ASSERT_TRUE(MovieCycle(name, n, dog)) << "round " << n;
   const DWORD ourMs = GetTickCount() - started;
   const Usage ours = Growth(ourStart, Measure());
 
   // The same work with the platform's filters in the movie's place.
   const Usage platformStart = Measure();
   for (int n = 0; n < platformRounds; ++n) {
+    dog.Step("platform graph " + std::to_string(n));
     ASSERT_TRUE(PlatformMovieCycle(name, n % 3)) << "round " << n;
   }
   const Usage platform = Growth(platformStart, Measure());

@@ -15,32 +15,6 @@ namespace librarytest {
 
 using common::ComPtr;
 
-Watchdog::Watchdog(const char* what, DWORD seconds)
-    : what_(what),
-      milliseconds_(seconds * 1000),
-      done_(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
-      thread_(CreateThread(nullptr, 0, &Watchdog::Watch, this, 0, nullptr)) {}
-
-Watchdog::~Watchdog() {
-  SetEvent(done_);
-  if (thread_ != nullptr) {
-    WaitForSingleObject(thread_, INFINITE);
-    CloseHandle(thread_);
-  }
-  CloseHandle(done_);
-}
-
-DWORD WINAPI Watchdog::Watch(void* self) {
-  auto* dog = static_cast<Watchdog*>(self);
-  if (WaitForSingleObject(dog->done_, dog->milliseconds_) == WAIT_OBJECT_0) return 0;
-  std::fprintf(stderr, "watchdog: %s did not finish within %lu s: hung\n", dog->what_.c_str(),
-               static_cast<unsigned long>(dog->milliseconds_ / 1000));
-  std::fflush(stderr);
-  std::fflush(stdout);
-  TerminateProcess(GetCurrentProcess(), 3);
-  return 1;
-}
-
 DWORD HandleCount() { return common::ProcessHandleCount(); }
 
 std::size_t HeapBytesInUse() {

@@ -1,6 +1,6 @@
 #pragma once
-// Helpers for the long runs through the DLL: a watchdog that ends a hung
-// test, the process's handle and memory figures, and the same work as a
+// Helpers for the long runs through the DLL: the process's handle and memory
+// figures, and the same work as a
 // movie's creation done with the platform's own filters only.
 #include <windows.h>
 
@@ -8,23 +8,6 @@
 #include <string>
 
 namespace librarytest {
-
-// Ends the process with exit code 3 and a message when it is not destroyed
-// within `seconds`: a deadlock fails the test instead of hanging the run.
-class Watchdog {
- public:
-  Watchdog(const char* what, DWORD seconds);
-  ~Watchdog();
-  Watchdog(const Watchdog&) = delete;
-  Watchdog& operator=(const Watchdog&) = delete;
-
- private:
-  static DWORD WINAPI Watch(void* self);
-  std::string what_;
-  DWORD milliseconds_;
-  HANDLE done_;
-  HANDLE thread_;
-};
 
 // Kernel handles the process holds.
 DWORD HandleCount();

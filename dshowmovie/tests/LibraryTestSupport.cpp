@@ -1,10 +1,53 @@
 #include "LibraryTestSupport.h"
 
 #include <cstddef>
+#include <cstdio>
 #include <cstdlib>
 #include <vector>
 
 namespace librarytest {
+
+Watchdog::Watchdog(const char* what, DWORD seconds)
+    : what_(what), stepTicks_(static_cast<LONG>(GetTickCount())), milliseconds_(seconds * 1000) {
+  InitializeCriticalSection(&lock_);
+  done_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  thread_ = CreateThread(nullptr, 0, &Watchdog::Watch, this, 0, nullptr);
+}
+
+Watchdog::~Watchdog() {
+  SetEvent(done_);
+  if (thread_ != nullptr) {
+    WaitForSingleObject(thread_, INFINITE);
+    CloseHandle(thread_);
+  }
+  CloseHandle(done_);
+  DeleteCriticalSection(&lock_);
+}
+
+void Watchdog::Step(const std::string& step) {
+  EnterCriticalSection(&lock_);
+  step_ = step;
+  LeaveCriticalSection(&lock_);
+  InterlockedExchange(&stepTicks_, static_cast<LONG>(GetTickCount()));
+}
+
+DWORD WINAPI Watchdog::Watch(void* self) {
+  auto* dog = static_cast<Watchdog*>(self);
+  for (;;) {
+    if (WaitForSingleObject(dog->done_, 1000) == WAIT_OBJECT_0) return 0;
+    const DWORD since = GetTickCount() - static_cast<DWORD>(InterlockedCompareExchange(
+                                             &dog->stepTicks_, 0, 0));
+    if (since >= dog->milliseconds_) break;
+  }
+  // The lock is tried, not waited for: its holder may be the hung thread.
+  std::fprintf(stderr, "watchdog: %s made no progress for %lu s: hung at \"%s\"\n",
+               dog->what_.c_str(), static_cast<unsigned long>(dog->milliseconds_ / 1000),
+               TryEnterCriticalSection(&dog->lock_) ? dog->step_.c_str() : "(step being noted)");
+  std::fflush(stderr);
+  std::fflush(stdout);
+  TerminateProcess(GetCurrentProcess(), 3);
+  return 1;
+}
 
 std::string MoviePath(const char* name) {
   const char* dir = std::getenv("TEST_MOVIE_DIR");

@@ -66,6 +66,33 @@ int DibFrameShown(const DibMovie& movie, const void* buffer, MoviePixelFormat fo
 int CountWrongDibPixels(const DibMovie& movie, const void* buffer, MoviePixelFormat format,
                         int frame, unsigned step = 1, bool report = true);
 
+// Ends the process with exit code 3 when the test makes no progress for
+// `seconds` (no Step noted since the last one, or since construction),
+// after printing what it watched and the step it is stuck at: a deadlock
+// fails the test, and says where, instead of hanging the run, however long
+// a slow machine takes for the whole.
+class Watchdog {
+ public:
+  Watchdog(const char* what, DWORD seconds);
+  ~Watchdog();
+  Watchdog(const Watchdog&) = delete;
+  Watchdog& operator=(const Watchdog&) = delete;
+
+  // Notes the step the test is at (printed should it hang there), and
+  // starts the time without progress afresh.
+  void Step(const std::string& step);
+
+ private:
+  static DWORD WINAPI Watch(void* self);
+  std::string what_;
+  std::string step_;  // under lock_
+  CRITICAL_SECTION lock_;
+  volatile LONG stepTicks_;  // GetTickCount at the last step
+  DWORD milliseconds_;
+  HANDLE done_;
+  HANDLE thread_;
+};
+
 // Base of every test: COM initialised on the test thread, as a game does.
 class LibraryTest : public ::testing::Test {
  protected:

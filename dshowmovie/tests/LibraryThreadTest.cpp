@@ -191,6 +191,9 @@ TEST_F(LibraryThreadTest, DeletionAtManyMomentsOfPlaybackLetsGoOfEverything) {
     SCOPED_TRACE(testing::Message() << d.file << ", moment " << static_cast<int>(d.moment)
                                     << ", " << d.ms << " ms");
     const std::string name = MoviePath(d.file);
+    const std::string what = std::string(d.file) + ", moment " +
+                             std::to_string(static_cast<int>(d.moment));
+    dog.Step("creating " + what);
     BrelIDirectShowMovieImpl* movie =
         BrelDirectShowInterface::createDirectShowMovie(name.c_str(), d.format);
     ASSERT_NE(movie, nullptr);
@@ -217,6 +220,7 @@ TEST_F(LibraryThreadTest, DeletionAtManyMomentsOfPlaybackLetsGoOfEverything) {
         EXPECT_TRUE(WaitForEnd(movie, 30.0));
         break;
     }
+    dog.Step("deleting " + what);
     BrelDirectShowInterface::deleteDirectShowMovie(movie);
     EXPECT_EQ(movie, nullptr);
     // The graph and its source filter are gone with the movie.

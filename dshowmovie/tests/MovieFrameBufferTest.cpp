@@ -6,6 +6,9 @@
 #include <atomic>
 #include <chrono>
 #include <cstring>
+#include <future>
+#include <memory>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -50,13 +53,15 @@ TEST(MovieFrameBuffer, PictureArrivesUprightAndRaisesTheFlagUntilReset) {
 
 TEST(MovieFrameBuffer, CountsWhatTheHostSawAndKeepsTheFirstPictureForIt) {
   // One-pixel pictures whose blue byte names them. Each step writes a
-  // picture (first of a start or not), or the host copies, or time passes.
+  // picture (first of a start or not), or the host copies, or the hold's
+  // time passes on the pictures' clock (a clock of the test's own, which
+  // stands still otherwise, so the machine's speed does not matter).
   enum Step { kFirst, kNext, kHostCopies, kHoldPasses };
   struct Case {
     const char* what;
     std::vector<Step> steps;
     std::vector<int> hostSaw;  // the pictures the host copied, in order
-    FrameBufferCounts counts;  // written, seen, replacedUnseen, keptForFirst
+    FrameBufferCounts counts;  // written, seen, replacedUnseen, keptForFirst, firstHoldsRunOut
   };
   const Case cases[] = {
       {"each picture copied", {kFirst, kHostCopies, kNext, kHostCopies, kNext, kHostCopies},
@@ -64,9 +69,11 @@ TEST(MovieFrameBuffer, CountsWhatTheHostSawAndKeepsTheFirstPictureForIt) {
       {"the first is kept until the host copies it",
        {kFirst, kNext, kNext, kHostCopies, kNext, kNext, kHostCopies}, {0, 4}, {3, 2, 1, 2}},
       {"the first is kept only for a moment", {kFirst, kHoldPasses, kNext, kHostCopies},
-       {1}, {2, 1, 1, 0}},
+       {1}, {2, 1, 1, 0, 1}},
       {"a resume's first replaces what the host has not seen", {kFirst, kHostCopies, kNext, kFirst,
        kNext, kHostCopies}, {0, 2}, {3, 2, 1, 1}},
+      {"a resume's first is kept for the hold only", {kFirst, kHostCopies, kNext, kFirst, kNext,
+       kHoldPasses, kNext, kHostCopies}, {0, 4}, {4, 2, 2, 1, 1}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -75,15 +82,16 @@ TEST(MovieFrameBuffer, CountsWhatTheHostSawAndKeepsTheFirstPictureForIt) {
     ASSERT_TRUE(frame.setMediaType(video.type, MPF_A8R8G8B8));
     std::uint8_t picture = 0;
     std::vector<int> saw;
+    std::chrono::steady_clock::time_point now{};
     for (Step step : c.steps) {
       if (step == kHoldPasses) {
-        std::this_thread::sleep_for(MovieFrameBuffer::kFirstPictureHold + std::chrono::milliseconds(5));
+        now += MovieFrameBuffer::kFirstPictureHold;
       } else if (step == kHostCopies) {
         saw.push_back(Copy(frame)[0]);
         frame.resetUpdateFlag();
       } else {
         const std::uint8_t sample[4] = {picture++, 0, 0, 0};
-        frame.renderSample(sample, sizeof sample, step == kFirst);
+        frame.renderSample(sample, sizeof sample, step == kFirst, now);
       }
     }
     EXPECT_EQ(saw, c.hostSaw);
@@ -92,6 +100,34 @@ TEST(MovieFrameBuffer, CountsWhatTheHostSawAndKeepsTheFirstPictureForIt) {
     EXPECT_EQ(counts.seen, c.counts.seen);
     EXPECT_EQ(counts.replacedUnseen, c.counts.replacedUnseen);
     EXPECT_EQ(counts.keptForFirst, c.counts.keptForFirst);
+    EXPECT_EQ(counts.firstHoldsRunOut, c.counts.firstHoldsRunOut);
+  }
+}
+
+TEST(MovieFrameBuffer, OneThreadMayHoldTheLockTwiceAndLetsGoOfItInEitherOrder) {
+  MovieFrameBuffer frame;
+  VideoType video(1, 1);
+  ASSERT_TRUE(frame.setMediaType(video.type, MPF_A8R8G8B8));
+  for (bool innerFirst : {false, true}) {
+    SCOPED_TRACE(innerFirst ? "inner lock let go first" : "outer lock let go first");
+    {
+      std::optional<MovieBufferLock> outer(&frame);
+      std::optional<MovieBufferLock> inner(&frame);
+      EXPECT_EQ(inner->pBuffer(), outer->pBuffer());
+      if (innerFirst) inner.reset();
+      outer.reset();
+    }
+    // Both takes given back: the writer can swap a picture in. (Detached, so
+    // that a lock still held fails the test instead of hanging it.)
+    auto written = std::make_shared<std::promise<bool>>();
+    std::future<bool> writing = written->get_future();
+    std::thread([&frame, written] {
+      const std::uint8_t sample[4] = {7, 0, 0, 0};
+      written->set_value(frame.renderSample(sample, sizeof sample));
+    }).detach();
+    ASSERT_EQ(writing.wait_for(std::chrono::seconds(30)), std::future_status::ready)
+        << "bufferLock was still held";
+    EXPECT_TRUE(writing.get());
   }
 }
 

@@ -64,8 +64,12 @@ class StatisticsTearOff final : public IMovieStatistics {
                                   frame.seen,
                                   frame.replacedUnseen,
                                   frame.keptForFirst,
+                                  frame.firstHoldsRunOut,
                                   frame.lockHoldNanoseconds,
-                                  frame.lockHoldMaxNanoseconds};
+                                  frame.lockHoldMaxNanoseconds,
+                                  frame.lockTakes,
+                                  frame.lockWaitNanoseconds,
+                                  frame.lockWaitMaxNanoseconds};
     return S_OK;
   }
 

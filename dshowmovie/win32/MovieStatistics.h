@@ -32,8 +32,14 @@ struct MovieStatistics {
   std::uint64_t seen;
   std::uint64_t replacedUnseen;
   std::uint64_t keptForFirst;
+  std::uint64_t firstHoldsRunOut;  // first pictures replaced unseen once their hold was over
   std::uint64_t lockHoldNanoseconds;     // bufferLock held by the streaming thread, in total
   std::uint64_t lockHoldMaxNanoseconds;  // and at most for one picture
+  // The streaming thread's waits for bufferLock while the host held it:
+  // how often it took the lock, the time waited in total and at most once.
+  std::uint64_t lockTakes;
+  std::uint64_t lockWaitNanoseconds;
+  std::uint64_t lockWaitMaxNanoseconds;
 };
 
 // {9B5C7A3E-2F41-4C8D-A1E6-5D0B7C2E9F14}

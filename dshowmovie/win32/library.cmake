@@ -53,6 +53,7 @@ if(WIN32)
             ${_dsm_library_tests}/LibraryPlaybackTest.cpp
             ${_dsm_library_tests}/LibraryCreationTest.cpp
             ${_dsm_library_tests}/LibraryPictureSizeTest.cpp
+            ${_dsm_library_tests}/LibraryLockTest.cpp
     LIBS Rushlight common_win32 ole32 GTest::gtest
     LABELS unit
     RESOURCE_LOCK desktop
@@ -61,8 +62,9 @@ if(WIN32)
   thornvale_dlls_beside(dshowmovie_library_test)
 
   # Long runs through the DLL: many movies made and deleted, a copying
-  # thread against pausing, deletion at many moments. Each case is bounded by
-  # a watchdog.
+  # thread against pausing, deletion at many moments. A watchdog fails a case
+  # that makes no progress for a while, naming its step; on a loaded machine
+  # the leak test alone takes minutes, hence ctest's own longer limit.
   thornvale_unit_test(dshowmovie_library_stress_test
     SOURCES ${_dsm_library_tests}/LibraryTestSupport.cpp
             ${_dsm_library_tests}/LibraryStressSupport.cpp
@@ -73,6 +75,7 @@ if(WIN32)
     LABELS unit
     RESOURCE_LOCK desktop
     FIXTURES_REQUIRED test_movies
+    TIMEOUT 1800
     ENVIRONMENT TEST_MOVIE_DIR=${CMAKE_BINARY_DIR}/testdata/movies)
   thornvale_dlls_beside(dshowmovie_library_stress_test)
 

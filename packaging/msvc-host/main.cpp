@@ -29,9 +29,8 @@ enum QOR_SURFACE_TYPE { QOR_SURFACE_RGB555 = 1, QOR_SURFACE_RGB565 = 2, QOR_SURF
 typedef long(__cdecl* MsgCallback)(HWND, unsigned int, unsigned int, long);
 
 class DUNMERE {
- protected:
-  virtual ~DUNMERE() {}
  public:
+  virtual ~DUNMERE() {}
   virtual bool Open_File(const char* path, QOR_OVERLOAD* options) = 0;
   virtual bool Open_File(void* data, unsigned int size, QOR_OVERLOAD* options) = 0;
   virtual void Close_File() = 0;
@@ -161,7 +160,7 @@ void playMovie(const TestMovie& test, const char* dir) {
   checkEq(movie->format(), test.format, "format as created");
 
   check(waitFor(movie, [](BrelIDirectShowMovieImpl* m) { return m->hadAnUpdate(); }), "a picture arrives");
-  LockStorage storage;
+  LockStorage storage, inner;
   BrelDirectShowMovieLock* lock = new (storage.bytes) BrelDirectShowMovieLock(movie);
   const unsigned char* pixels = static_cast<const unsigned char*>(lock->pBuffer());
   if (check(pixels != nullptr, "pBuffer under the lock")) {
@@ -172,12 +171,17 @@ void playMovie(const TestMovie& test, const char* dir) {
     for (int i = 0; bytes == 4 && i < info.width * info.height; ++i) opaque &= pixels[4 * i + 3] == 0xFF;
     check(bars && opaque, "the copied picture holds the movie's bars (and opaque alpha in A8R8G8B8)");
   }
+  // A second lock taken by the same thread inside the first: while either is
+  // held no picture is written, so both see the same buffer. The outer one
+  // is let go first; between two separate locks the address may change.
+  check(inner.construct(movie) == inner.bytes, "the lock's constructor returns this (a lock inside a lock)");
+  check(reinterpret_cast<BrelDirectShowMovieLock*>(inner.bytes)->pBuffer() == pixels,
+        "a lock taken inside another sees the same buffer");
   lock->~BrelDirectShowMovieLock();
+  reinterpret_cast<BrelDirectShowMovieLock*>(inner.bytes)->~BrelDirectShowMovieLock();
   check(static_cast<void*>(placeLock(storage.bytes, movie)) == storage.bytes,
         "placement new of the lock returns its storage");
-  reinterpret_cast<BrelDirectShowMovieLock*>(storage.bytes)->~BrelDirectShowMovieLock();
-  check(storage.construct(movie) == storage.bytes, "the lock's constructor returns this");
-  check(reinterpret_cast<BrelDirectShowMovieLock*>(storage.bytes)->pBuffer() == pixels, "a second lock, same buffer");
+  check(reinterpret_cast<BrelDirectShowMovieLock*>(storage.bytes)->pBuffer() != nullptr, "a later lock, a buffer");
   reinterpret_cast<BrelDirectShowMovieLock*>(storage.bytes)->~BrelDirectShowMovieLock();
   movie->resetUpdateFlag();
 
@@ -335,6 +339,19 @@ void useDunmere() {
   Qor_Dunmere_Delete(player);  // the library's own call through slot 0
 }
 
+// Slot 0 as an MSVC-built game reaches it itself: an explicit destructor call
+// passes flags 0 (destroy, do not free), delete passes flags 1 (destroy and
+// free, with the library's own heap).
+void deleteThroughSlot0() {
+  DUNMERE* kept = Qor_Dunmere_New();
+  if (!check(kept != nullptr, "Qor_Dunmere_New for slot 0")) return;
+  kept->~DUNMERE();  // flags 0; its storage stays allocated for good
+  DUNMERE* next = Qor_Dunmere_New();
+  check(next != nullptr && next != kept, "slot 0 with flags 0 frees nothing: a new player gets other storage");
+  delete next;  // flags 1: a wrong slot or a free on the wrong heap ends the run here
+  print("slot 0 with flags 1 returned\n");
+}
+
 }  // namespace
 
 extern "C" void __cdecl msvc_host_entry() {
@@ -347,6 +364,7 @@ extern "C" void __cdecl msvc_host_entry() {
     for (const TestMovie& movie : kMovies) playMovie(movie, dir);
   }
   useDunmere();
+  deleteThroughSlot0();
   CoUninitialize();
   print("%d failed\n", failures);
   ExitProcess(static_cast<UINT>(failures));

@@ -13,6 +13,7 @@
 #   dib320x240.avi 30 frames at 15/s
 #   dib1920x1080.avi  3 frames at 3/s
 #   numbered1920x1080.avi  15 frames at 30/s, each showing its number in bars
+#   dib64x48slow.avi  4 frames at 2/s: pictures longer than a renderer's late limit
 #   codec_undecodable.avi  64x48, 10 frames at 25/s, 24-bit frames under a
 #                  compression code that names no codec
 # and, written by ffmpeg, the compressed families games ship: 64x48, one
@@ -45,6 +46,7 @@ python3 "$here/make-dib-avi.py" "$out/dib3x3.avi" 3 3 10 10
 python3 "$here/make-dib-avi.py" "$out/dib320x240.avi" 320 240 30 15
 python3 "$here/make-dib-avi.py" "$out/dib1920x1080.avi" 1920 1080 3 3
 python3 "$here/make-dib-avi.py" --numbered "$out/numbered1920x1080.avi" 1920 1080 15 30
+python3 "$here/make-dib-avi.py" "$out/dib64x48slow.avi" 64 48 4 2
 python3 "$here/make-dib-avi.py" --undecodable "$out/codec_undecodable.avi" 64 48 10 25
 
 box="between(X,floor(40*T),floor(40*T)+7)*between(Y,20,27)"
@@ -64,7 +66,7 @@ codec codec_xvid.avi 15 -c:v mpeg4 -vtag XVID
 # picture at all (docs/rushlight.md).
 codec codec_mpeg1.mpg 25 -c:v mpeg1video -preload 200000 -f mpeg
 for f in rgb24.avi i420.avi mjpeg.avi rgb24_snd.avi snd.avi dib5x4.avi dib3x3.avi dib320x240.avi dib1920x1080.avi \
-         numbered1920x1080.avi codec_undecodable.avi codec_cinepak_pcm.avi codec_msvideo1.avi codec_mjpeg.avi \
+         numbered1920x1080.avi dib64x48slow.avi codec_undecodable.avi codec_cinepak_pcm.avi codec_msvideo1.avi codec_mjpeg.avi \
          codec_xvid.avi codec_mpeg1.mpg; do
   [ -s "$out/$f" ] || { echo "make-test-movies: $f was not written" >&2; exit 1; }
 done
