@@ -57,7 +57,10 @@ if(WIN32)
                     OUTPUT_VARIABLE THORNVALE_SOURCE_DATE_EPOCH OUTPUT_STRIP_TRAILING_WHITESPACE
                     RESULT_VARIABLE git_status ERROR_QUIET)
     if(NOT git_status EQUAL 0 OR THORNVALE_SOURCE_DATE_EPOCH STREQUAL "")
-      message(FATAL_ERROR "Neither SOURCE_DATE_EPOCH nor a git checkout gives the binaries' time stamp")
+      # A source tree outside git (an unpacked archive) still builds, with a
+      # fixed stamp; SOURCE_DATE_EPOCH gives it a real one.
+      message(STATUS "No git checkout: the binaries' time stamp is 0 unless SOURCE_DATE_EPOCH is set")
+      set(THORNVALE_SOURCE_DATE_EPOCH 0)
     endif()
     # A new commit or checkout configures the tree again (HEAD, and the
     # branch it names, as files of the repository).

@@ -7,6 +7,13 @@ if(WIN32)
   set(_dsm_include ${CMAKE_CURRENT_SOURCE_DIR}/include)
   set(_dsm_library_tests ${CMAKE_CURRENT_SOURCE_DIR}/tests)
 
+  # The graph's clock kept awake while a graph is released: the library's,
+  # and the tests' own platform graphs'.
+  add_library(rushlight_clock_wake STATIC ${_dsm_win32}/ClockWake.cpp)
+  target_include_directories(rushlight_clock_wake PUBLIC ${_dsm_win32})
+  target_link_libraries(rushlight_clock_wake PUBLIC common_win32 strmiids ole32 uuid)
+  thornvale_warnings(rushlight_clock_wake)
+
   # The library's code once, as objects: linked into the DLL, and into the
   # test of the renderer object, which needs what the DLL does not export.
   add_library(rushlight_objects OBJECT
@@ -24,7 +31,7 @@ if(WIN32)
   target_include_directories(rushlight_objects PUBLIC ${_dsm_include} ${_dsm_win32})
   target_compile_definitions(rushlight_objects PUBLIC RUSHLIGHT_BUILD)
   target_link_libraries(rushlight_objects PUBLIC
-    dshowmovie_movie_core dshowmovie_baseclasses common_win32 strmiids ole32 oleaut32 uuid)
+    dshowmovie_movie_core dshowmovie_baseclasses rushlight_clock_wake common_win32 strmiids ole32 oleaut32 uuid)
   thornvale_warnings(rushlight_objects)
 
   add_library(Rushlight SHARED)
@@ -71,7 +78,7 @@ if(WIN32)
             ${_dsm_library_tests}/PlatformCaptureGraph.cpp
             ${_dsm_library_tests}/LibraryLeakTest.cpp
             ${_dsm_library_tests}/LibraryThreadTest.cpp
-    LIBS Rushlight common_win32 strmiids ole32 oleaut32 uuid psapi GTest::gtest
+    LIBS Rushlight rushlight_clock_wake common_win32 strmiids ole32 oleaut32 uuid psapi GTest::gtest
     LABELS unit
     RESOURCE_LOCK desktop
     FIXTURES_REQUIRED test_movies
@@ -85,7 +92,7 @@ if(WIN32)
     SOURCES ${_dsm_library_tests}/LibraryTestSupport.cpp
             ${_dsm_library_tests}/PlatformCaptureGraph.cpp
             ${_dsm_library_tests}/LibraryCodecTest.cpp
-    LIBS Rushlight common_win32 strmiids ole32 oleaut32 uuid GTest::gtest
+    LIBS Rushlight rushlight_clock_wake common_win32 strmiids ole32 oleaut32 uuid GTest::gtest
     LABELS unit
     RESOURCE_LOCK desktop
     FIXTURES_REQUIRED test_movies
