@@ -10,17 +10,15 @@ namespace librarytest {
 Watchdog::Watchdog(const char* what, DWORD seconds)
     : what_(what), stepTicks_(static_cast<LONG>(GetTickCount())), milliseconds_(seconds * 1000) {
   InitializeCriticalSection(&lock_);
-  done_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-  thread_ = CreateThread(nullptr, 0, &Watchdog::Watch, this, 0, nullptr);
+  done_.Reset(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+  thread_.Reset(CreateThread(nullptr, 0, &Watchdog::Watch, this, 0, nullptr));
 }
 
 Watchdog::~Watchdog() {
-  SetEvent(done_);
-  if (thread_ != nullptr) {
-    WaitForSingleObject(thread_, INFINITE);
-    CloseHandle(thread_);
-  }
-  CloseHandle(done_);
+  SetEvent(done_.Get());
+  if (thread_) WaitForSingleObject(thread_.Get(), INFINITE);
+  thread_.Reset();
+  done_.Reset();
   DeleteCriticalSection(&lock_);
 }
 
@@ -34,7 +32,7 @@ void Watchdog::Step(const std::string& step) {
 DWORD WINAPI Watchdog::Watch(void* self) {
   auto* dog = static_cast<Watchdog*>(self);
   for (;;) {
-    if (WaitForSingleObject(dog->done_, 1000) == WAIT_OBJECT_0) return 0;
+    if (WaitForSingleObject(dog->done_.Get(), 1000) == WAIT_OBJECT_0) return 0;
     const DWORD since = GetTickCount() - static_cast<DWORD>(InterlockedCompareExchange(
                                              &dog->stepTicks_, 0, 0));
     if (since >= dog->milliseconds_) break;

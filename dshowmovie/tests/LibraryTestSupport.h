@@ -1,6 +1,6 @@
 #pragma once
 // Helpers for the tests of Rushlight.dll as a game uses it: movie paths,
-// COM on the test thread, polling with a deadline.
+// COM on the test thread, polling with a deadline, a watchdog for hangs.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -11,6 +11,7 @@
 
 #include "Rushlight.h"
 #include "win32/ComApartment.h"
+#include "win32/UniqueHandle.h"
 
 namespace librarytest {
 
@@ -89,8 +90,8 @@ class Watchdog {
   CRITICAL_SECTION lock_;
   volatile LONG stepTicks_;  // GetTickCount at the last step
   DWORD milliseconds_;
-  HANDLE done_;
-  HANDLE thread_;
+  common::UniqueHandle done_;
+  common::UniqueHandle thread_;  // made last: it reads the members above
 };
 
 // Base of every test: COM initialised on the test thread, as a game does.
